@@ -1,0 +1,74 @@
+/* What libkova expects of the process that loads it: the host's data blocks and routines.
+
+   None of these symbols is defined by libkova. A simulator provides them from its own
+   libraries; the reference host (libkovahost) provides them for the calculator and the
+   tests. Every routine argument is passed by reference. Blocks are arrays of 8-byte words
+   counted from 0 (word n is element n). */
+#ifndef KOVA_HOST_H
+#define KOVA_HOST_H
+
+#include <stdint.h>
+
+#include "kova/kova_types.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ------------------------------------------------------------ data blocks
+   Words read by the library:
+   ZEL_PPRIV   0 missing-value marker (real); 1 small positive threshold (real);
+               7 gate host word (passed by address); 8 trace unit (integer, low 32 bits);
+               9 rows of the Chung viscosity pair arrays / a work-array offset (integer)
+   ZEL_GLOBAL  4 trace unit of the Chung conductivity routines (low 32 bits);
+               7 gate host word of the routines that use it; 10 trace level of the routines
+               whose trace does not follow KDIAG
+   ZEL_RGLOB   0 missing-value marker of the Chung conductivity routines; 1 small tolerance
+   ZEL_NCOMP   0 number of components in the host's set
+   ZEL_ERRTWO  15 delimiter character; 19 message work value (written by the library);
+               56 range-warning switch (integer)
+   ZEL_ERROUT  the message buffer, 10 lines of 80 characters (written by the library)
+   ZEL_PLEX    the parameter store, positions counted from 1
+   ZEL_IPOFF1  offsets into the parameter store, by parameter block number
+   NORVA_PPGLOB 2 universal gas constant, J/(kmol K)
+   LUMENA_CRICH4 0 Tc0, 2 Vc0, 3 Zc0, 4 acentric factor, 5 molecular weight of the
+               reference fluid (methane) */
+extern kova_word ZEL_PPRIV[];
+extern kova_word ZEL_ERRTWO[];
+extern kova_word ZEL_GLOBAL[];
+extern kova_word ZEL_RGLOB[];
+extern kova_word ZEL_NCOMP[];
+extern kova_word ZEL_ERROUT[];
+extern kova_word ZEL_PLEX[];
+extern kova_word ZEL_IPOFF1[];
+extern kova_word NORVA_PPGLOB[];
+extern kova_word LUMENA_CRICH4[];
+
+/* ------------------------------------------------------------ diagnostics */
+
+/* The diagnostic gate: returns 1 when the message is to be printed, 0 when not.
+   id: the 16-character routine identifier; cls: severity class (1, 2, 3, 5); num: message
+   number within the routine; kdiag: the caller's diagnostic level; hostword: address of
+   ZEL_PPRIV word 7 (or ZEL_GLOBAL word 7); zero, one: the constants 0 and 1; closing: an
+   integer 2 or 1, or the address of ZEL_ERRTWO word 19 (a real). */
+int64_t ZEL_IRRCHK(const char *id, const int64_t *cls, const int64_t *num,
+                   const int64_t *kdiag, const kova_word *hostword, const int64_t *zero,
+                   const int64_t *one, const void *closing);
+
+/* Print request: print the first nlines lines of ZEL_ERROUT. */
+void ZEL_ERRPRT(const int64_t *nlines);
+
+/* Trace output: write one line of length len (not NUL-terminated) to output unit unit.
+   Optional: when the host does not define it, the library writes unit 6 to standard
+   output, unit 0 to standard error and unit n to the file fort.n (appended). */
+void ZEL_WRLINE(const int64_t *unit, const char *text, const int64_t *len);
+
+/* ------------------------------------------------------------ equations of state (sirklib) */
+
+/* ------------------------------------------------------------ base property models (lumena) */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
