@@ -67,6 +67,18 @@ void ZEL_WRLINE(const int64_t *unit, const char *text, const int64_t *len);
 
 /* ------------------------------------------------------------ base property models (lumena) */
 
+/* Natural logarithm of the vapour pressure (Pa) of one component at T (K), into lnpvap.
+   n (1), list (one component number), one (1), kdiag, idset, then twelve host arguments
+   handed on by the caller, cid, lnpvap (out), out2 (out, not relied on), and two more host
+   arguments. The reference host's meaning of the handed-on arguments is given in
+   refhost/vapour_pressure.h. */
+void LUMENA_PL001D(const double *T, const int64_t *n, const int64_t *list, const int64_t *one,
+                   const int64_t *kdiag, const int64_t *idset, const void *a7, const void *a8,
+                   const void *a9, const void *a10, const void *a11, const void *a12,
+                   const void *a13, const void *a14, const void *a15, const void *a16,
+                   const void *a17, const void *a18, const kova_word *cid, double *lnpvap,
+                   double *out2, const void *a22, const void *a23);
+
 #ifdef __cplusplus
 }
 #endif

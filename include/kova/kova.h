@@ -64,6 +64,70 @@ KOVA_API void KOVA_MUV202(const double *T, const double *X, const int64_t *N,
 
 /* ------------------------------------------------------------ Wilke, Lucas, Stiel-Thodos, Letsou-Stiel */
 
+/* Wilke mixing of low-pressure vapour viscosities with Brokaw's mass and polarity factors,
+   Pa s. X, MUVLP by list position; MW, TB, VB, MUP, FLAG, CID by component number; STKPAR
+   two reals per component (epsilon/k in K, sigma in m). Missing MW, VB and STKPAR are
+   replaced by defaults or Stockmayer estimates written back. */
+KOVA_API void KOVA_MUV201(const double *T, const double *X, const int64_t *N,
+                          const int64_t *IDX, const double *MUVLP, const int64_t *IDSET,
+                          const int64_t *KDIAG, double *MUVXLP, double *MW, const double *TB,
+                          double *VB, const double *MUP, double *STKPAR, double *FLAG,
+                          const kova_word *CID);
+
+/* Lucas vapour viscosity of each listed component at its own pressure PRES(i), Pa s.
+   PRES, MUV by list position; TC, PC, ZC, MW, MUP, MUR, FLAG by component number; CFORM
+   three words and CID two words per component. PLA1..PLA14 are host data handed on
+   unchanged to LUMENA_PL001D (kova/host.h) for vapour pressures below the critical
+   temperature. Nothing is done when KCALC is not above 0. */
+KOVA_API void KOVA_MUV005(const double *T, const double *PRES, const int64_t *N,
+                          const int64_t *IDX, const int64_t *KDIAG, const int64_t *IDSET,
+                          const int64_t *KCALC, double *MUV, double *TC, double *PC, double *ZC,
+                          double *MW, double *MUP, const double *MUR, const kova_word *CFORM,
+                          double *FLAG, const kova_word *CID, const void *PLA1,
+                          const void *PLA2, const void *PLA3, const void *PLA4,
+                          const void *PLA5, const void *PLA6, const void *PLA7,
+                          const void *PLA8, const void *PLA9, const void *PLA10,
+                          const void *PLA11, const void *PLA12, const void *PLA13,
+                          const void *PLA14);
+
+/* Lucas vapour viscosity of a mixture, Pa s. X by list position. */
+KOVA_API void KOVA_MUV204(const double *T, const double *P, const double *X, const int64_t *N,
+                          const int64_t *IDX, const int64_t *KDIAG, const int64_t *IDSET,
+                          const int64_t *KCALC, double *MUVMX, double *TC, double *PC,
+                          double *ZC, double *MW, double *MUP, const double *MUR,
+                          const kova_word *CFORM, double *FLAG, const kova_word *CID);
+
+/* Stiel-Thodos dense-gas conductivity of each listed component: the residual is added in
+   place to the low-pressure value KV, W/(m K). VV, KV by list position; KER is set only
+   when a reduced density reaches the correlation's limit of 2.8. */
+KOVA_API void KOVA_KV003(const int64_t *N, const int64_t *IDX, const double *VV,
+                         const int64_t *KDIAG, double *TC, double *MW, double *VC,
+                         const double *PC, double *ZC, double *FLAG, const kova_word *CID,
+                         double *KV, int64_t *KER);
+
+/* Stiel-Thodos residual (pressure correction) of each listed component, W/(m K). */
+KOVA_API void KOVA_KV006(const int64_t *N, const int64_t *IDX, const double *VV,
+                         const int64_t *KDIAG, double *KVPC, double *TC, double *MW,
+                         double *VC, const double *PC, double *ZC, double *FLAG,
+                         const kova_word *CID);
+
+/* Stiel-Thodos dense vapour mixture conductivity: KVMXLP plus the residual at molar
+   density RHOMX (kmol/m3), W/(m K). No check flags: every call checks every component. */
+KOVA_API void KOVA_KV202(const double *X, const int64_t *N, const int64_t *IDX,
+                         const double *RHOMX, const double *KVMXLP, const int64_t *KDIAG,
+                         double *KVMX, double *TC, double *MW, double *VC, double *ZC,
+                         const kova_word *CID);
+
+/* Stiel-Thodos residual of a vapour mixture at molar volume VVMX (m3/kmol), W/(m K). */
+KOVA_API void KOVA_KV204(const double *X, const int64_t *N, const int64_t *IDX,
+                         const double *VVMX, const int64_t *KDIAG, double *KVMXPC, double *TC,
+                         double *MW, double *VC, double *ZC, double *FLAG, const kova_word *CID);
+
+/* Letsou-Stiel liquid viscosity of each listed component, Pa s. MUL by list position. */
+KOVA_API void KOVA_MUL005(const double *T, const int64_t *N, const int64_t *IDX,
+                          const int64_t *KDIAG, double *MUL, double *TC, double *PC, double *MW,
+                          double *OMEGA, double *FLAG, const kova_word *CID);
+
 /* ------------------------------------------------------------ water and surface tension */
 
 /* ------------------------------------------------------------ liquid mixtures and diffusion */
