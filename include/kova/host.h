@@ -79,6 +79,21 @@ void LUMENA_PL001D(const double *T, const int64_t *n, const int64_t *list, const
                    const void *a17, const void *a18, const kova_word *cid, double *lnpvap,
                    double *out2, const void *a22, const void *a23);
 
+/* Water saturation pressure at T (K), Pa. */
+double LUMENA_PSATWI(const double *T);
+
+/* Molar volume of water in phase KVL (1 vapour, 2 liquid) at T (K) and P (Pa).
+   Arguments in order: T, P, KDIAG, KVL, four integers (the library passes 0, 1, 0, 0), two
+   more integers (0, 0), the option (1 volume only, 3 volume and its temperature
+   derivative), four work words, V out (m3/kmol), four work words, DVDT out (dV/dT at
+   constant pressure, m3/(kmol K); with option 1 a work word), KER (passed through), and
+   an integer (0). */
+void LUMENA_ES15(const double *T, const double *P, const int64_t *KDIAG, const int64_t *KVL,
+                 const int64_t *i5, const int64_t *i6, const int64_t *i7, const int64_t *i8,
+                 const int64_t *i9, const int64_t *i10, const int64_t *option, double *w12,
+                 double *w13, double *w14, double *w15, double *V, double *w17, double *w18,
+                 double *w19, double *w20, double *DVDT, int64_t *KER, const int64_t *i23);
+
 #ifdef __cplusplus
 }
 #endif

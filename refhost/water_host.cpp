@@ -1,0 +1,29 @@
+// The host's water equation of state and saturation pressure (IAPWS-IF97), in the form the
+// library's water routines call them: molar volumes on the kmol basis, all by reference.
+#include <cstdint>
+
+#include "if97.h"
+#include "kova/host.h"
+
+namespace {
+
+kova::refhost::if97::Root root_of(std::int64_t kvl) {
+  using kova::refhost::if97::Root;
+  return kvl == 1 ? Root::Vapour : kvl == 2 ? Root::Liquid : Root::Stable;
+}
+
+}  // namespace
+
+extern "C" double LUMENA_PSATWI(const double* T) { return kova::refhost::if97::psat(*T); }
+
+// Writes V (m3/kmol) and, with option 3, dV/dT at constant pressure (m3/(kmol K)); the work
+// words and KER are left as they came.
+extern "C" void LUMENA_ES15(const double* T, const double* P, const int64_t*, const int64_t* KVL,
+                            const int64_t*, const int64_t*, const int64_t*, const int64_t*, const int64_t*,
+                            const int64_t*, const int64_t* option, double*, double*, double*, double*, double* V,
+                            double*, double*, double*, double*, double* DVDT, int64_t*, const int64_t*) {
+  using namespace kova::refhost::if97;
+  const State s = water_volume(*T, *P, root_of(*KVL));
+  *V = s.vol.v * kMolarMass;
+  if (*option == 3) *DVDT = s.vol.dvdt * kMolarMass;
+}
