@@ -32,4 +32,10 @@ void KOVA_KV204(const double* X, const int64_t* N, const int64_t* IDX, const dou
   kova::correlations::kv204(X, N, IDX, VVMX, KDIAG, KVMXPC, TC, MW, VC, ZC, FLAG, CID);
 }
 
+void KOVA_MUV201(const double* T, const double* X, const int64_t* N, const int64_t* IDX, const double* MUVLP,
+                 const int64_t* IDSET, const int64_t* KDIAG, double* MUVXLP, double* MW, const double* TB, double* VB,
+                 const double* MUP, double* STKPAR, double* FLAG, const kova_word* CID) {
+  kova::correlations::muv201(T, X, N, IDX, MUVLP, IDSET, KDIAG, MUVXLP, MW, TB, VB, MUP, STKPAR, FLAG, CID);
+}
+
 }  // extern "C"
