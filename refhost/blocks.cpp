@@ -28,6 +28,7 @@ struct State {
   std::int64_t forced_answer = 1;
   bool echo_trace = false;
   bool echo_messages = false;
+  bool keep = true;
 };
 
 State& state() {
@@ -71,6 +72,7 @@ void reset() {
   State& s = state();
   s.rec = Record{};
   s.forced = false;
+  s.keep = true;
 }
 
 void force_gate(std::int64_t answer) {
@@ -80,6 +82,7 @@ void force_gate(std::int64_t answer) {
 void policy() { state().forced = false; }
 void echo_trace(bool on) { state().echo_trace = on; }
 void echo_messages(bool on) { state().echo_messages = on; }
+void keep_record(bool on) { state().keep = on; }
 
 }  // namespace kova::refhost
 
@@ -100,7 +103,7 @@ extern "C" std::int64_t ZEL_IRRCHK(const char* id, const std::int64_t* cls, cons
   std::memcpy(&call.closing_int, closing, 8);
   std::memcpy(&call.closing_real, closing, 8);
   auto& s = state();
-  s.rec.gate_calls.push_back(call);
+  if (s.keep) s.rec.gate_calls.push_back(call);
   return s.forced ? s.forced_answer : kova::refhost::policy_answer(*cls, *kdiag);
 }
 
@@ -117,7 +120,7 @@ extern "C" void ZEL_ERRPRT(const std::int64_t* nlines) {
       std::fprintf(stderr, "%s\n", t.c_str());
     }
   }
-  s.rec.printed.push_back(std::move(p));
+  if (s.keep) s.rec.printed.push_back(std::move(p));
 }
 
 extern "C" void ZEL_WRLINE(const std::int64_t* unit, const char* text, const std::int64_t* len) {
@@ -134,5 +137,5 @@ extern "C" void ZEL_WRLINE(const std::int64_t* unit, const char* text, const std
       if (f != stdout && f != stderr) std::fclose(f);
     }
   }
-  s.rec.trace[*unit].push_back(std::move(line));
+  if (s.keep) s.rec.trace[*unit].push_back(std::move(line));
 }

@@ -73,5 +73,8 @@ void policy();
 void echo_trace(bool on);
 // Printed messages are always recorded; with echo on they also go to standard error.
 void echo_messages(bool on);
+// Recording can be switched off (benchmarks, long runs): the gate still answers and
+// messages and trace lines are still echoed when asked, but nothing is kept.
+void keep_record(bool on);
 
 }  // namespace kova::refhost

@@ -1,5 +1,7 @@
 #include "deanstiel/routines.h"
 
+#include <string>
+
 #include "deanstiel/dean_stiel.h"
 #include "host/diag.h"
 #include "host/trace.h"
@@ -86,7 +88,9 @@ void muv007(const double* T, const std::int64_t* N, const std::int64_t* IDX, con
   const std::int64_t unit = host::trace_unit();
   const bool tracing = host::trace_on(*KDIAG);
 
-  host::trace(unit, "5X 'IN MUV007'");
+  // Written on every call whatever the level: formatted once.
+  static const std::string kInLine = host::format_layout("5X 'IN MUV007'", {}).front();
+  host::write_line(unit, kInLine);
   if (tracing) {
     host::trace_header(unit, kMuv007);
     host::trace(unit, "5X '           T=' G12.5", {*T});

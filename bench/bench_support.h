@@ -1,0 +1,44 @@
+// Shared set-up of the benchmarks: a quiet reference host and databank component sets.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "databank.h"
+#include "refhost.h"
+
+namespace kova::bench {
+
+// The first n databank components (cycling when n exceeds the databank), with the
+// parameter arrays of the named columns and every check flag already set, as a host has
+// them after the first call: the common path, with no messages.
+struct Mixture {
+  explicit Mixture(std::int64_t n) {
+    kova::refhost::reset();
+    kova::refhost::keep_record(false);
+    std::vector<const kova::refhost::Component*> members;
+    const auto& db = kova::refhost::databank();
+    for (std::int64_t i = 0; i < n; ++i) members.push_back(&db[static_cast<std::size_t>(i) % db.size()]);
+    set = std::make_unique<kova::refhost::ComponentSet>(members);
+    set->install();
+    idx = set->all();
+    x.assign(static_cast<std::size_t>(n), 1.0 / static_cast<double>(n));
+    flags.assign(static_cast<std::size_t>(n), 1.0);
+    cid = set->cid();
+    cform = set->cform();
+    count = n;
+  }
+  std::vector<double> param(const char* column) const { return set->param(column); }
+
+  std::unique_ptr<kova::refhost::ComponentSet> set;
+  std::vector<std::int64_t> idx;
+  std::vector<double> x, flags;
+  std::vector<kova_word> cid, cform;
+  std::int64_t count = 0;
+};
+
+}  // namespace kova::bench
