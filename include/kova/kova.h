@@ -60,7 +60,77 @@ KOVA_API void KOVA_MUV202(const double *T, const double *X, const int64_t *N,
 
 /* ------------------------------------------------------------ TRAPP (corresponding states) */
 
-/* ------------------------------------------------------------ Chung-Lee-Starling */
+/* ------------------------------------------------------------ Chung-Lee-Starling
+
+   Pair arrays SIG3, EPSIG3, EPSIG2M, DIPSIG3, OMSIG3: square, by component number in both
+   directions, stored column by column; element (i, j) is at (i-1) + (j-1)*LD, where LD is
+   ZEL_PPRIV word 9 for the viscosity routines and ZEL_NCOMP word 0 for the conductivity
+   routines. SQKAP (square root of the association factor), MUP, MW, TC, VC, the acentric
+   factor (OMGCLK / OMGCLS), FLAG and CID by component number; MUP, MW, TC, VC and the
+   acentric factor are only tested for presence. KCALC above 0: test and calculate; 0 or
+   below: neither (results left as passed). */
+
+/* Low-pressure vapour viscosity of each listed component, MUVLP (by list position), Pa s. */
+KOVA_API void KOVA_MUV008(const double *T, const int64_t *N, const int64_t *IDX,
+                          const int64_t *KDIAG, const int64_t *IDSET, const int64_t *KCALC,
+                          double *MUVLP, const double *MUP, const double *MW, const double *TC,
+                          const double *VC, const double *OMGCLK, const double *SIG3,
+                          const double *EPSIG3, const double *EPSIG2M, const double *DIPSIG3,
+                          const double *SQKAP, const double *OMSIG3, double *FLAG,
+                          const kova_word *CID);
+
+/* Low-pressure vapour viscosity of a mixture, MUVMXLP, Pa s. X by list position. */
+KOVA_API void KOVA_MUV206(const double *T, const double *X, const int64_t *N,
+                          const int64_t *IDX, const int64_t *KDIAG, const int64_t *IDSET,
+                          const int64_t *KCALC, double *MUVMXLP, const double *MUP,
+                          const double *MW, const double *TC, const double *VC,
+                          const double *OMGCLK, const double *SIG3, const double *EPSIG3,
+                          const double *EPSIG2M, const double *DIPSIG3, const double *SQKAP,
+                          const double *OMSIG3, double *FLAG, const kova_word *CID);
+
+/* Dense-fluid viscosity of each listed component at its molar volume V (m3/kmol), MU, Pa s;
+   V and MU by list position. DUMMY is not read. KCOEF 1: the two-column coefficient set. */
+KOVA_API void KOVA_MUVL04(const double *T, const int64_t *N, const int64_t *IDX,
+                          const int64_t *KDIAG, const int64_t *IDSET, const int64_t *KCALC,
+                          const double *V, double *MU, const double *MUP, const void *DUMMY,
+                          const double *MW, const double *TC, const double *VC,
+                          const double *OMGCLK, const double *SIG3, const double *EPSIG3,
+                          const double *EPSIG2M, const double *DIPSIG3, const double *SQKAP,
+                          const double *OMSIG3, double *FLAG, const kova_word *CID,
+                          const int64_t *KCOEF);
+
+/* Dense-fluid viscosity of a mixture at molar volume VMX (m3/kmol), MUVMXLP, Pa s. */
+KOVA_API void KOVA_MUVL03(const double *T, const double *X, const int64_t *N,
+                          const int64_t *IDX, const int64_t *KDIAG, const int64_t *IDSET,
+                          const int64_t *KCALC, const double *VMX, double *MUVMXLP,
+                          const double *MUP, const double *MW, const double *TC,
+                          const double *VC, const double *OMGCLK, const double *SIG3,
+                          const double *EPSIG3, const double *EPSIG2M, const double *DIPSIG3,
+                          const double *SQKAP, const double *OMSIG3, double *FLAG,
+                          const kova_word *CID, const int64_t *KCOEF);
+
+/* Thermal conductivity of each listed component, K, W/(m K), from its molar volume V
+   (m3/kmol), low-pressure viscosity MUVLP (Pa s) and heat capacity CP (J/(kmol K)), all by
+   list position. KER is printed in the trace and never written. */
+KOVA_API void KOVA_KVL03(const double *T, const int64_t *N, const int64_t *IDX,
+                         const int64_t *KDIAG, const int64_t *IDSET, const int64_t *KCALC,
+                         const double *V, const double *MUVLP, const double *CP, double *K,
+                         const int64_t *KER, const double *MUP, const double *MW,
+                         const double *TC, const double *VC, const double *OMGCLS,
+                         const double *SIG3, const double *EPSIG3, const double *EPSIG2M,
+                         const double *DIPSIG3, const double *SQKAP, const double *OMSIG3,
+                         double *FLAG, const kova_word *CID);
+
+/* Thermal conductivity of a mixture, KMX, W/(m K). */
+KOVA_API void KOVA_KVL02(const double *T, const double *X, const int64_t *N,
+                         const int64_t *IDX, const int64_t *KDIAG, const int64_t *IDSET,
+                         const int64_t *KCALC, const double *VMX, const double *MUVMXLP,
+                         const double *CPMX, double *KMX, const int64_t *KER,
+                         const double *MUP, const double *MW, const double *TC,
+                         const double *VC, const double *OMGCLS, const double *SIG3,
+                         const double *EPSIG3, const double *EPSIG2M, const double *DIPSIG3,
+                         const double *SQKAP, const double *OMSIG3, double *FLAG,
+                         const kova_word *CID);
 
 /* ------------------------------------------------------------ Wilke, Lucas, Stiel-Thodos, Letsou-Stiel */
 
