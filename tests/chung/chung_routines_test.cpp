@@ -12,16 +12,12 @@
 #include "databank.h"
 #include "kova/kova.h"
 #include "refhost.h"
+#include "support/host_fixture.h"
 
 namespace {
 
 using kova::refhost::ChungPairs;
 using kova::refhost::ComponentSet;
-
-std::string rtrim(std::string s) {
-  s.erase(s.find_last_not_of(' ') + 1);
-  return s;
-}
 
 // A component set as the host holds it for the Chung routines.
 struct Host {
@@ -102,17 +98,8 @@ struct Host {
 
 void set_int(kova_word* block, int n, std::int64_t v) { block[n].i = v; }
 
-class ChungRoutines : public ::testing::Test {
+class ChungRoutines : public kova::testing::HostTest {
  protected:
-  void SetUp() override { kova::refhost::reset(); }
-  void TearDown() override { kova::refhost::reset(); }
-  static kova::refhost::Record& rec() { return kova::refhost::record(); }
-  static std::vector<std::string> printed(std::size_t k) {
-    std::vector<std::string> out;
-    for (const std::string& line : rec().printed.at(k).lines) out.push_back(rtrim(line));
-    return out;
-  }
-  static const std::vector<std::string>& traced(std::int64_t unit = 6) { return rec().trace[unit]; }
   static double marker() { return kova::refhost::kMissing; }
 };
 
