@@ -1,0 +1,198 @@
+! kovalib: explicit interfaces for Fortran hosts.
+!
+! Two modules:
+!   kova       the library's exported routines and data blocks, bound by their exact names.
+!   kova_host  the data blocks that libkova reads from its host, bound by name, and the
+!              forms of the host routines it calls. A host whose own libraries already
+!              define these blocks does not use this module; one that does not (a small
+!              program, a test) uses it and thereby defines them.
+!
+! Calling convention: every argument is passed by reference; integers are INTEGER(8)
+! (c_int64_t), reals REAL(8) (c_double), arrays are indexed from 1. Arrays are indexed
+! either by component number (TC, ZC, VC, MW, FLAG, CID) or by list position (X, VV, results).
+!
+! Identifier tables carry no hidden length: CID holds two 8-byte words per component number,
+! CFORM three. Either pass a CHARACTER(LEN=8) array dimensioned (2, ncomp) (resp. (3, ncomp)),
+! each element four significant characters followed by four blanks, or an INTEGER(8) array of
+! the same shape holding those bytes. The dummy is assumed-type (TYPE(*)), so both are accepted
+! and only the address is passed.
+!
+! Compile this file with the host's sources (module files are compiler-specific) and link
+! against libkova.so.
+
+module kova
+  use, intrinsic :: iso_c_binding, only: c_int64_t, c_double
+  implicit none
+  public
+
+  ! ---------------------------------------------------------------- exported data blocks
+  ! State of the last corresponding-states (TRAPP) engine call, 13 reals. Zero at load.
+  real(c_double), target, bind(C, name='KOVA_PRT1') :: kova_prt1(13)
+
+  interface
+
+    ! ------------------------------------------------------------ Dean-Stiel
+
+    ! Dense-gas pressure correction of vapour viscosity, one per listed component, Pa s.
+    ! VV, MUVPC by list position; TC, ZC, VC, MW, FLAG, CID by component number.
+    subroutine kova_muv007(T, N, IDX, VV, KDIAG, MUVPC, TC, ZC, VC, MW, FLAG, CID) &
+        bind(C, name='KOVA_MUV007')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: VV(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(out) :: MUVPC(*)
+      real(c_double), intent(inout) :: TC(*), ZC(*), VC(*), MW(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_muv007
+
+    ! Dense-gas pressure correction of a vapour mixture's viscosity, Pa s.
+    ! X by list position; VVMX the mixture's molar volume, m3/kmol.
+    subroutine kova_muv205(T, X, N, IDX, VVMX, KDIAG, MUVXPC, TC, ZC, VC, MW, FLAG, CID) &
+        bind(C, name='KOVA_MUV205')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: VVMX
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(out) :: MUVXPC
+      real(c_double), intent(inout) :: TC(*), ZC(*), VC(*), MW(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_muv205
+
+    ! Dense vapour mixture viscosity: low-pressure value MUVMXLP plus the Dean-Stiel residual
+    ! at the molar density RHOMX (kmol/m3), Pa s.
+    subroutine kova_muv202(T, X, N, IDX, RHOMX, MUVMXLP, KDIAG, MUVMX, TC, ZC, VC, MW, FLAG, CID) &
+        bind(C, name='KOVA_MUV202')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: RHOMX
+      real(c_double), intent(in) :: MUVMXLP
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(out) :: MUVMX
+      real(c_double), intent(inout) :: TC(*), ZC(*), VC(*), MW(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_muv202
+
+    ! ------------------------------------------------------------ TRAPP (corresponding states)
+
+    ! ------------------------------------------------------------ Chung-Lee-Starling
+
+    ! ------------------------------------------------------------ Wilke, Lucas, Stiel-Thodos, Letsou-Stiel
+
+    ! ------------------------------------------------------------ water and surface tension
+
+    ! ------------------------------------------------------------ liquid mixtures and diffusion
+
+  end interface
+
+end module kova
+
+module kova_host
+  use, intrinsic :: iso_c_binding, only: c_int64_t, c_double, c_char
+  implicit none
+  public
+
+  ! Block sizes in 8-byte words (ZEL_ERROUT in characters). The library relies only on the
+  ! words named below; a host may make its blocks larger.
+  integer, parameter :: kova_ppriv_words = 64, kova_errtwo_words = 64, kova_global_words = 64
+  integer, parameter :: kova_rglob_words = 16, kova_ncomp_words = 4, kova_ppglob_words = 16
+  integer, parameter :: kova_crich4_words = 8, kova_ipoff1_words = 1024
+  integer, parameter :: kova_plex_words = 65536
+  integer, parameter :: kova_errout_lines = 10, kova_errout_columns = 80
+
+  ! Blocks are declared from word 0, so that zel_ppriv(7) is word 7 as the library counts,
+  ! and carry TARGET so that a gate can compare the host word it receives (by address) with
+  ! C_LOC of the word it expects.
+  ! Blocks that hold mostly reals are REAL(8), those that hold integers INTEGER(8); a word of
+  ! the other kind is read and written with TRANSFER (kova_int_word, kova_set_int_word).
+  !
+  ! ZEL_PPRIV   0 missing-value marker; 1 small positive threshold; 7 gate host word (passed
+  !             by address); 8 trace unit (integer, low 32 bits); 9 pair-array rows (integer)
+  real(c_double), target, bind(C, name='ZEL_PPRIV') :: zel_ppriv(0:kova_ppriv_words - 1)
+  ! ZEL_ERRTWO  15 delimiter character; 19 message work value (written by the library);
+  !             56 range-warning switch (integer)
+  real(c_double), target, bind(C, name='ZEL_ERRTWO') :: zel_errtwo(0:kova_errtwo_words - 1)
+  ! ZEL_GLOBAL  4 trace unit of the Chung conductivity routines; 7 gate host word of the
+  !             routines that use it; 10 trace level of the routines whose trace ignores KDIAG
+  integer(c_int64_t), target, bind(C, name='ZEL_GLOBAL') :: zel_global(0:kova_global_words - 1)
+  ! ZEL_RGLOB   0 missing-value marker of the Chung conductivity routines; 1 small tolerance
+  real(c_double), target, bind(C, name='ZEL_RGLOB') :: zel_rglob(0:kova_rglob_words - 1)
+  ! ZEL_NCOMP   0 number of components in the host's set
+  integer(c_int64_t), target, bind(C, name='ZEL_NCOMP') :: zel_ncomp(0:kova_ncomp_words - 1)
+  ! ZEL_ERROUT  the message buffer, 10 lines of 80 characters, written by the library
+  character(kind=c_char), target, bind(C, name='ZEL_ERROUT') :: &
+      zel_errout(kova_errout_lines * kova_errout_columns)
+  ! ZEL_PLEX    the parameter store (positions counted from 1); ZEL_IPOFF1 its offsets
+  real(c_double), target, bind(C, name='ZEL_PLEX') :: zel_plex(kova_plex_words)
+  integer(c_int64_t), target, bind(C, name='ZEL_IPOFF1') :: zel_ipoff1(0:kova_ipoff1_words - 1)
+  ! NORVA_PPGLOB 2 universal gas constant, J/(kmol K)
+  real(c_double), target, bind(C, name='NORVA_PPGLOB') :: norva_ppglob(0:kova_ppglob_words - 1)
+  ! LUMENA_CRICH4 0 Tc0, 2 Vc0, 3 Zc0, 4 acentric factor, 5 molecular weight of methane
+  real(c_double), target, bind(C, name='LUMENA_CRICH4') :: lumena_crich4(0:kova_crich4_words - 1)
+
+  ! The routines the library calls, in the form the host defines them (BIND(C) with these
+  ! names: 'ZEL_IRRCHK', 'ZEL_ERRPRT', and optionally 'ZEL_WRLINE'). When the host defines
+  ! no ZEL_WRLINE, trace lines go to standard output (unit 6), standard error (unit 0) or the
+  ! file fort.n (any other unit n, appended).
+  abstract interface
+    ! The diagnostic gate: 1 to print the message, 0 to suppress it. ID is the routine's
+    ! 16-character identifier; HOSTWORD and CLOSING are passed by address (CLOSING is an
+    ! integer 1 or 2, or ZEL_ERRTWO word 19, a real).
+    function kova_gate(id, cls, num, kdiag, hostword, zero, one, closing) result(answer) bind(C)
+      import :: c_int64_t, c_char
+      character(kind=c_char), intent(in) :: id(16)
+      integer(c_int64_t), intent(in) :: cls, num, kdiag, zero, one
+      type(*), intent(in) :: hostword, closing
+      integer(c_int64_t) :: answer
+    end function kova_gate
+    ! Print request: print the first NLINES lines of ZEL_ERROUT.
+    subroutine kova_print_request(nlines) bind(C)
+      import :: c_int64_t
+      integer(c_int64_t), intent(in) :: nlines
+    end subroutine kova_print_request
+    ! One trace line of LENGTH characters (not NUL-terminated) for output unit UNIT.
+    subroutine kova_line_writer(unit, text, length) bind(C)
+      import :: c_int64_t, c_char
+      integer(c_int64_t), intent(in) :: unit, length
+      character(kind=c_char), intent(in) :: text(*)
+    end subroutine kova_line_writer
+  end interface
+
+contains
+
+  ! An integer word of a REAL(8) block.
+  pure function kova_int_word(word) result(value)
+    real(c_double), intent(in) :: word
+    integer(c_int64_t) :: value
+    value = transfer(word, value)
+  end function kova_int_word
+
+  ! Stores an integer into a word of a REAL(8) block.
+  pure subroutine kova_set_int_word(word, value)
+    real(c_double), intent(out) :: word
+    integer(c_int64_t), intent(in) :: value
+    word = transfer(value, word)
+  end subroutine kova_set_int_word
+
+  ! Line k (1 to 10) of the message buffer.
+  function kova_errout_line(k) result(line)
+    integer, intent(in) :: k
+    character(len=kova_errout_columns) :: line
+    integer :: j
+    do j = 1, kova_errout_columns
+      line(j:j) = zel_errout((k - 1) * kova_errout_columns + j)
+    end do
+  end function kova_errout_line
+
+end module kova_host
