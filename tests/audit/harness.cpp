@@ -1,0 +1,222 @@
+#include "audit/harness.h"
+
+#include <cstring>
+#include <stdexcept>
+
+#include "databank.h"
+#include "kova/host.h"
+#include "refhost.h"
+
+namespace kova::audit {
+
+namespace {
+
+// The host set used by the audit: water is component 5 so that the water routines act.
+const std::vector<std::string> kComponents = {"methane", "ethane", "propane", "n-butane", "water",
+                                              "nitrogen", "carbon dioxide", "ethanol", "benzene", "ammonia"};
+
+constexpr double kUnsetResult = -777.0;
+
+std::uint64_t bits(double v) {
+  std::uint64_t b;
+  std::memcpy(&b, &v, 8);
+  return b;
+}
+
+struct Block {
+  const char* name;
+  kova_word* base;
+  std::size_t words;
+};
+
+std::vector<Block> host_blocks() {
+  using namespace kova::refhost;
+  return {{"ZEL_PPRIV", ZEL_PPRIV, kPprivWords},     {"ZEL_ERRTWO", ZEL_ERRTWO, kErrtwoWords},
+          {"ZEL_GLOBAL", ZEL_GLOBAL, kGlobalWords},  {"ZEL_RGLOB", ZEL_RGLOB, kRglobWords},
+          {"ZEL_NCOMP", ZEL_NCOMP, kNcompWords},     {"ZEL_PLEX", ZEL_PLEX, kPlexWords},
+          {"ZEL_IPOFF1", ZEL_IPOFF1, kIpoff1Words},  {"NORVA_PPGLOB", NORVA_PPGLOB, kPpglobWords},
+          {"LUMENA_CRICH4", LUMENA_CRICH4, kCrich4Words}};
+}
+
+bool read_only(Kind k) {
+  switch (k) {
+    case Kind::RealIn:
+    case Kind::IntIn:
+    case Kind::Count:
+    case Kind::Index:
+    case Kind::PosIn:
+    case Kind::CompIn:
+    case Kind::Cid:
+    case Kind::Cform:
+    case Kind::Pair:
+    case Kind::Unused:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void Buffer::allocate(std::size_t n) {
+  size = n;
+  words.assign(n + 2 * kGuardWords, kGuard);
+}
+
+bool Buffer::guards_intact() const {
+  for (std::size_t k = 0; k < kGuardWords; ++k)
+    if (words[k] != kGuard || words[kGuardWords + size + k] != kGuard) return false;
+  return true;
+}
+
+Call::Call(const Routine& r, std::int64_t ncomp_, std::vector<std::int64_t> idx, std::vector<double> x)
+    : routine(&r), args(r.args()), n(static_cast<std::int64_t>(idx.size())), ncomp(ncomp_) {
+  std::vector<std::string> names(kComponents.begin(), kComponents.begin() + ncomp);
+  const auto set = kova::refhost::ComponentSet::of(names);
+  set.install();
+  const std::size_t nn = static_cast<std::size_t>(n), nc = static_cast<std::size_t>(ncomp);
+  buffers.resize(args.size());
+  for (std::size_t k = 0; k < args.size(); ++k) {
+    const Arg& a = args[k];
+    Buffer& b = buffers[k];
+    switch (a.kind) {
+      case Kind::RealIn:
+        b.allocate(1);
+        b.reals()[0] = a.value;
+        break;
+      case Kind::IntIn:
+        b.allocate(1);
+        b.ints()[0] = static_cast<std::int64_t>(a.value);
+        break;
+      case Kind::Count:
+        b.allocate(1);
+        b.ints()[0] = n;
+        break;
+      case Kind::RealOut:
+      case Kind::RealInOut:
+        b.allocate(1);
+        b.reals()[0] = a.kind == Kind::RealOut ? kUnsetResult : a.value;
+        break;
+      case Kind::IntOut:
+        b.allocate(1);
+        b.ints()[0] = -777;
+        break;
+      case Kind::Index:
+        b.allocate(nn);
+        for (std::size_t i = 0; i < nn; ++i) b.ints()[i] = idx[i];
+        break;
+      case Kind::PosIn:
+      case Kind::PosOut:
+      case Kind::PosInOut:
+        b.allocate(nn);
+        for (std::size_t i = 0; i < nn; ++i)
+          b.reals()[i] = a.kind == Kind::PosOut ? kUnsetResult : a.name == "X" ? x[i] : a.value;
+        break;
+      case Kind::CompIn:
+      case Kind::CompParam: {
+        b.allocate(nc);
+        std::vector<double> v;
+        try {
+          v = set.param(a.name);
+        } catch (const std::invalid_argument&) {
+          v.assign(nc, a.value != 0.0 ? a.value : 1.0);
+        }
+        for (std::size_t i = 0; i < nc; ++i) b.reals()[i] = v[i];
+        break;
+      }
+      case Kind::Flag:
+        b.allocate(nc);
+        for (std::size_t i = 0; i < nc; ++i) b.reals()[i] = 0.0;
+        break;
+      case Kind::Cid: {
+        const auto w = set.cid();
+        b.allocate(w.size());
+        std::memcpy(b.data(), w.data(), 8 * w.size());
+        break;
+      }
+      case Kind::Cform: {
+        const auto w = set.cform();
+        b.allocate(w.size());
+        std::memcpy(b.data(), w.data(), 8 * w.size());
+        break;
+      }
+      case Kind::Pair:
+        b.allocate(nc * nc);
+        for (std::size_t i = 0; i < nc * nc; ++i) b.reals()[i] = a.value != 0.0 ? a.value : 1.0;
+        break;
+      case Kind::Work: {
+        const long want = a.a * n * n + a.b * n + a.c;
+        b.allocate(static_cast<std::size_t>(want > 0 ? want : 1));
+        std::memset(b.data(), 0, 8 * b.size);
+        break;
+      }
+      case Kind::Unused:
+        b.allocate(8);
+        break;
+    }
+  }
+}
+
+Buffer* Call::find(const std::string& name) {
+  for (std::size_t k = 0; k < args.size(); ++k)
+    if (args[k].name == name) return &buffers[k];
+  return nullptr;
+}
+
+void Call::set_scalar(const std::string& name, double v) {
+  if (Buffer* b = find(name)) b->reals()[0] = v;
+}
+void Call::set_int(const std::string& name, std::int64_t v) {
+  if (Buffer* b = find(name)) b->ints()[0] = v;
+}
+
+void Call::run() {
+  std::vector<AnyPtr> ptrs;
+  for (Buffer& b : buffers) ptrs.push_back(AnyPtr{b.data()});
+  routine->call(ptrs.data());
+}
+
+std::vector<std::string> audit(Call& call, const std::function<void()>& before) {
+  if (before) before();
+  // Snapshots: every argument and every host block the library may only read.
+  std::vector<std::vector<std::uint64_t>> args_before;
+  for (const Buffer& b : call.buffers) args_before.push_back(b.words);
+  std::vector<std::vector<kova_word>> blocks_before;
+  for (const Block& blk : host_blocks()) blocks_before.emplace_back(blk.base, blk.base + blk.words);
+  std::vector<bool> listed(static_cast<std::size_t>(call.ncomp) + 1, false);
+  if (const Buffer* idx = call.find("IDX"))
+    for (std::size_t i = 0; i < idx->size; ++i) {
+      const std::int64_t c = const_cast<Buffer*>(idx)->ints()[i];
+      if (c >= 1 && c <= call.ncomp) listed[static_cast<std::size_t>(c)] = true;
+    }
+
+  call.run();
+
+  std::vector<std::string> faults;
+  const std::string who = call.routine->name;
+  for (std::size_t k = 0; k < call.buffers.size(); ++k) {
+    const Buffer& b = call.buffers[k];
+    const Arg& a = call.args[k];
+    if (!b.guards_intact()) faults.push_back(who + ": wrote outside argument " + a.name);
+    const auto& old = args_before[k];
+    if (read_only(a.kind)) {
+      if (old != b.words) faults.push_back(who + ": wrote read-only argument " + a.name);
+    } else if (a.kind == Kind::CompParam || a.kind == Kind::Flag) {
+      for (std::size_t i = 0; i < b.size; ++i)
+        if (!listed[i + 1] && old[kGuardWords + i] != b.words[kGuardWords + i])
+          faults.push_back(who + ": wrote " + a.name + " of unlisted component " + std::to_string(i + 1));
+    }
+  }
+  const auto blocks = host_blocks();
+  for (std::size_t k = 0; k < blocks.size(); ++k) {
+    for (std::size_t w = 0; w < blocks[k].words; ++w) {
+      if (std::memcmp(&blocks_before[k][w], &blocks[k].base[w], 8) == 0) continue;
+      if (blocks[k].base == ZEL_ERRTWO && w == 19) continue;  // the message work value
+      faults.push_back(who + ": wrote host block " + blocks[k].name + " word " + std::to_string(w));
+    }
+  }
+  (void)bits;
+  return faults;
+}
+
+}  // namespace kova::audit
