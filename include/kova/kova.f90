@@ -27,6 +27,8 @@ module kova
 
   ! ---------------------------------------------------------------- exported data blocks
   ! State of the last corresponding-states (TRAPP) engine call, 13 reals. Zero at load.
+  ! A program that uses this module holds the block itself and the library works on that
+  ! copy, as with any data block that a program takes from a shared library.
   real(c_double), target, bind(C, name='KOVA_PRT1') :: kova_prt1(13)
 
   interface
