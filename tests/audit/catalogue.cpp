@@ -13,7 +13,7 @@ Kind kind_of(const std::string& k) {
   static const std::pair<const char*, Kind> kinds[] = {
       {"r", Kind::RealIn},     {"i", Kind::IntIn},       {"n", Kind::Count},        {"R", Kind::RealOut},
       {"I", Kind::IntOut},     {"Rio", Kind::RealInOut}, {"idx", Kind::Index},      {"p", Kind::PosIn},
-      {"P", Kind::PosOut},     {"Pio", Kind::PosInOut},  {"c", Kind::CompIn},       {"C", Kind::CompParam},
+      {"P", Kind::PosOut},     {"Pio", Kind::PosInOut},  {"c", Kind::CompIn},       {"C", Kind::CompParam},    {"C2", Kind::CompParam},
       {"flag", Kind::Flag},    {"cid", Kind::Cid},       {"cform", Kind::Cform},    {"pair", Kind::Pair},
       {"w", Kind::Work},       {"iw", Kind::Work},       {"x", Kind::Unused}};
   for (const auto& [name, kind] : kinds)
@@ -38,6 +38,7 @@ std::vector<Arg> Routine::args() const {
     const std::string kind = rest.substr(0, c2);
     a.kind = kind_of(kind);
     a.integer = kind == "iw";
+    if (kind == "C2") a.width = 2;
     if (c2 != std::string::npos) {
       const std::string v = rest.substr(c2 + 1);
       if (a.kind == Kind::Work) {
@@ -61,6 +62,36 @@ const std::vector<Routine>& catalogue() {
                    "T:r:400 X:p N:n IDX:idx VVMX:r:0.5 KDIAG:i:0 MUVXPC:R TC:C ZC:C VC:C MW:C FLAG:flag CID:cid"),
       KOVA_ROUTINE(KOVA_MUV202, "T:r:400 X:p N:n IDX:idx RHOMX:r:2 MUVMXLP:r:1.2e-5 KDIAG:i:0 MUVMX:R TC:C ZC:C "
                                 "VC:C MW:C FLAG:flag CID:cid"),
+
+      // Chung-Lee-Starling
+      KOVA_ROUTINE(KOVA_MUV008, "T:r:400 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUVLP:P MUP:c MW:c TC:c VC:c "
+                                "OMGCLK:c SIG3:pair EPSIG3:pair EPSIG2M:pair DIPSIG3:pair SQKAP:c OMSIG3:pair "
+                                "FLAG:flag CID:cid"),
+      KOVA_ROUTINE(KOVA_MUV206, "T:r:400 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUVMXLP:R MUP:c MW:c TC:c "
+                                "VC:c OMGCLK:c SIG3:pair EPSIG3:pair EPSIG2M:pair DIPSIG3:pair SQKAP:c "
+                                "OMSIG3:pair FLAG:flag CID:cid"),
+      KOVA_ROUTINE(KOVA_MUVL04, "T:r:400 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 V:p:0.5 MU:P MUP:c DUMMY:x "
+                                "MW:c TC:c VC:c OMGCLK:c SIG3:pair EPSIG3:pair EPSIG2M:pair DIPSIG3:pair SQKAP:c "
+                                "OMSIG3:pair FLAG:flag CID:cid KCOEF:i:1"),
+      KOVA_ROUTINE(KOVA_MUVL03, "T:r:400 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 VMX:r:0.5 MUVMXLP:R MUP:c "
+                                "MW:c TC:c VC:c OMGCLK:c SIG3:pair EPSIG3:pair EPSIG2M:pair DIPSIG3:pair SQKAP:c "
+                                "OMSIG3:pair FLAG:flag CID:cid KCOEF:i:1"),
+      KOVA_ROUTINE(KOVA_KVL03, "T:r:400 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 V:p:0.5 MUVLP:p:1.2e-5 "
+                               "CP:p:40000 K:P KER:i:0 MUP:c MW:c TC:c VC:c OMGCLS:c SIG3:pair EPSIG3:pair "
+                               "EPSIG2M:pair DIPSIG3:pair SQKAP:c OMSIG3:pair FLAG:flag CID:cid"),
+      KOVA_ROUTINE(KOVA_KVL02, "T:r:400 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 VMX:r:0.5 MUVMXLP:r:1.2e-5 "
+                               "CPMX:r:40000 KMX:R KER:i:0 MUP:c MW:c TC:c VC:c OMGCLS:c SIG3:pair EPSIG3:pair "
+                               "EPSIG2M:pair DIPSIG3:pair SQKAP:c OMSIG3:pair FLAG:flag CID:cid"),
+
+      // Wilke, Lucas, Stiel-Thodos, Letsou-Stiel
+      KOVA_ROUTINE(KOVA_MUV201, "T:r:400 X:p N:n IDX:idx MUVLP:p:1.2e-5 IDSET:i:1 KDIAG:i:0 MUVXLP:R MW:C TB:c "
+                                "VB:C MUP:c STKPAR:C2 FLAG:flag CID:cid"),
+      KOVA_ROUTINE(KOVA_KV003, "N:n IDX:idx VV:p:0.5 KDIAG:i:0 TC:C MW:C VC:C PC:c ZC:C FLAG:flag CID:cid "
+                               "KV:Pio:0.02 KER:I"),
+      KOVA_ROUTINE(KOVA_KV006, "N:n IDX:idx VV:p:0.5 KDIAG:i:0 KVPC:P TC:C MW:C VC:C PC:c ZC:C FLAG:flag CID:cid"),
+      KOVA_ROUTINE(KOVA_KV202, "X:p N:n IDX:idx RHOMX:r:2 KVMXLP:r:0.02 KDIAG:i:0 KVMX:R TC:C MW:C VC:C ZC:C CID:cid"),
+      KOVA_ROUTINE(KOVA_KV204, "X:p N:n IDX:idx VVMX:r:0.5 KDIAG:i:0 KVMXPC:R TC:C MW:C VC:C ZC:C FLAG:flag CID:cid"),
+      KOVA_ROUTINE(KOVA_MUL005, "T:r:300 N:n IDX:idx KDIAG:i:0 MUL:P TC:C PC:C MW:C OMEGA:C FLAG:flag CID:cid"),
   };
   return all;
 }

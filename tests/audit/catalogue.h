@@ -62,6 +62,7 @@ enum class Kind {
   PosInOut,    // Pio         N reals by list position, read and written
   CompIn,      // c           C reals by component number, read only
   CompParam,   // C           C reals by component number; defaults may be written for listed ones
+               // C2          the same with two reals per component
   Flag,        // flag        check flags by component number; listed ones may be set
   Cid,         // cid         2 words per component
   Cform,       // cform       3 words per component
@@ -76,6 +77,7 @@ struct Arg {
   double value = 0.0;         // default value of scalars and by-position inputs
   long a = 0, b = 0, c = 0;   // work size a N^2 + b N + c
   bool integer = false;       // integer work array
+  std::size_t width = 1;      // reals per component of by-component arrays
 };
 
 struct Routine {

@@ -114,14 +114,22 @@ Call::Call(const Routine& r, std::int64_t ncomp_, std::vector<std::int64_t> idx,
         break;
       case Kind::CompIn:
       case Kind::CompParam: {
-        b.allocate(nc);
+        b.allocate(nc * a.width);
+        if (a.name == "STKPAR") {  // Stockmayer epsilon/k and sigma, two per component
+          const auto eps = set.param("STK_EPSK"), sig = set.param("STK_SIGMA");
+          for (std::size_t i = 0; i < nc; ++i) {
+            b.reals()[2 * i] = eps[i];
+            b.reals()[2 * i + 1] = sig[i];
+          }
+          break;
+        }
         std::vector<double> v;
         try {
           v = set.param(a.name);
         } catch (const std::invalid_argument&) {
           v.assign(nc, a.value != 0.0 ? a.value : 1.0);
         }
-        for (std::size_t i = 0; i < nc; ++i) b.reals()[i] = v[i];
+        for (std::size_t i = 0; i < nc * a.width; ++i) b.reals()[i] = v[i / a.width];
         break;
       }
       case Kind::Flag:
@@ -203,8 +211,8 @@ std::vector<std::string> audit(Call& call, const std::function<void()>& before) 
       if (old != b.words) faults.push_back(who + ": wrote read-only argument " + a.name);
     } else if (a.kind == Kind::CompParam || a.kind == Kind::Flag) {
       for (std::size_t i = 0; i < b.size; ++i)
-        if (!listed[i + 1] && old[kGuardWords + i] != b.words[kGuardWords + i])
-          faults.push_back(who + ": wrote " + a.name + " of unlisted component " + std::to_string(i + 1));
+        if (!listed[i / a.width + 1] && old[kGuardWords + i] != b.words[kGuardWords + i])
+          faults.push_back(who + ": wrote " + a.name + " of unlisted component " + std::to_string(i / a.width + 1));
     }
   }
   const auto blocks = host_blocks();

@@ -82,3 +82,27 @@ TEST(Catalogue, ArgumentListsMatchTheRoutines) {
 }
 
 }  // namespace
+
+namespace {
+
+// Routines with deliberate faults: the audit must see each of them.
+void writes_past_result(const int64_t* n, double* out) { out[*n] = 1.0; }
+void writes_input(const int64_t*, double* in) { in[0] = 2.0; }
+void writes_unlisted(const int64_t*, const int64_t*, double* tc) { tc[3] = 1.0; }
+void writes_host(const int64_t*, double*) { ZEL_PPRIV[3].r = 9.0; }
+
+TEST(WriteAuditSelfCheck, EveryKindOfStrayWriteIsSeen) {
+  using kova::audit::invoke;
+  const Routine past{"past", &invoke<&writes_past_result>, 2, "N:n OUT:P"};
+  const Routine input{"input", &invoke<&writes_input>, 2, "N:n IN:p:1"};
+  const Routine unlisted{"unlisted", &invoke<&writes_unlisted>, 3, "N:n IDX:idx TC:C"};
+  const Routine host{"host", &invoke<&writes_host>, 2, "N:n OUT:P"};
+  for (const Routine* r : {&past, &input, &unlisted, &host}) {
+    kova::refhost::reset();
+    Call call(*r, 8, {1, 2}, {0.5, 0.5});
+    EXPECT_FALSE(kova::audit::audit(call).empty()) << r->name;
+  }
+  kova::refhost::reset();
+}
+
+}  // namespace
