@@ -90,6 +90,121 @@ module kova
 
     ! ------------------------------------------------------------ Chung-Lee-Starling
 
+    ! Low-pressure vapour viscosity of each listed component, MUVLP (by list position), Pa s.
+    ! Pair arrays SIG3, EPSIG3, EPSIG2M, DIPSIG3, OMSIG3: (LD, LD) by component number, LD =
+    ! ZEL_PPRIV word 9 (viscosity) or ZEL_NCOMP word 0 (conductivity); SQKAP, MUP, MW, TC, VC
+    ! and the acentric factor by component number, the last five only tested for presence.
+    ! KCALC above 0: test and calculate; 0 or below: results left as passed.
+    subroutine kova_muv008(T, N, IDX, KDIAG, IDSET, KCALC, MUVLP, MUP, MW, TC, VC, OMGCLK, &
+        SIG3, EPSIG3, EPSIG2M, DIPSIG3, SQKAP, OMSIG3, FLAG, CID) &
+        bind(C, name='KOVA_MUV008')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET, KCALC
+      real(c_double), intent(inout) :: MUVLP(*)
+      real(c_double), intent(in) :: MUP(*), MW(*), TC(*), VC(*), OMGCLK(*)
+      real(c_double), intent(in) :: SIG3(*), EPSIG3(*), EPSIG2M(*), DIPSIG3(*), SQKAP(*), OMSIG3(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_muv008
+
+    ! Low-pressure vapour viscosity of a mixture, MUVMXLP, Pa s.
+    subroutine kova_muv206(T, X, N, IDX, KDIAG, IDSET, KCALC, MUVMXLP, MUP, MW, TC, VC, OMGCLK, &
+        SIG3, EPSIG3, EPSIG2M, DIPSIG3, SQKAP, OMSIG3, FLAG, CID) &
+        bind(C, name='KOVA_MUV206')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET, KCALC
+      real(c_double), intent(inout) :: MUVMXLP
+      real(c_double), intent(in) :: MUP(*), MW(*), TC(*), VC(*), OMGCLK(*)
+      real(c_double), intent(in) :: SIG3(*), EPSIG3(*), EPSIG2M(*), DIPSIG3(*), SQKAP(*), OMSIG3(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_muv206
+
+    ! Dense-fluid viscosity of each listed component at its molar volume V (m3/kmol), MU,
+    ! Pa s. DUMMY is not read. KCOEF 1: the two-column coefficient set.
+    subroutine kova_muvl04(T, N, IDX, KDIAG, IDSET, KCALC, V, MU, MUP, DUMMY, MW, TC, VC, &
+        OMGCLK, SIG3, EPSIG3, EPSIG2M, DIPSIG3, SQKAP, OMSIG3, FLAG, CID, KCOEF) &
+        bind(C, name='KOVA_MUVL04')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET, KCALC
+      real(c_double), intent(in) :: V(*)
+      real(c_double), intent(inout) :: MU(*)
+      real(c_double), intent(in) :: MUP(*), MW(*), TC(*), VC(*), OMGCLK(*)
+      type(*), intent(in) :: DUMMY
+      real(c_double), intent(in) :: SIG3(*), EPSIG3(*), EPSIG2M(*), DIPSIG3(*), SQKAP(*), OMSIG3(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      integer(c_int64_t), intent(in) :: KCOEF
+    end subroutine kova_muvl04
+
+    ! Dense-fluid viscosity of a mixture at molar volume VMX (m3/kmol), MUVMXLP, Pa s.
+    subroutine kova_muvl03(T, X, N, IDX, KDIAG, IDSET, KCALC, VMX, MUVMXLP, MUP, MW, TC, VC, &
+        OMGCLK, SIG3, EPSIG3, EPSIG2M, DIPSIG3, SQKAP, OMSIG3, FLAG, CID, KCOEF) &
+        bind(C, name='KOVA_MUVL03')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET, KCALC
+      real(c_double), intent(in) :: VMX
+      real(c_double), intent(inout) :: MUVMXLP
+      real(c_double), intent(in) :: MUP(*), MW(*), TC(*), VC(*), OMGCLK(*)
+      real(c_double), intent(in) :: SIG3(*), EPSIG3(*), EPSIG2M(*), DIPSIG3(*), SQKAP(*), OMSIG3(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      integer(c_int64_t), intent(in) :: KCOEF
+    end subroutine kova_muvl03
+
+    ! Thermal conductivity of each listed component, K, W/(m K), from its molar volume V
+    ! (m3/kmol), low-pressure viscosity MUVLP (Pa s) and heat capacity CP (J/(kmol K)).
+    ! KER is printed in the trace and never written.
+    subroutine kova_kvl03(T, N, IDX, KDIAG, IDSET, KCALC, V, MUVLP, CP, K, KER, MUP, MW, TC, &
+        VC, OMGCLS, SIG3, EPSIG3, EPSIG2M, DIPSIG3, SQKAP, OMSIG3, FLAG, CID) &
+        bind(C, name='KOVA_KVL03')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET, KCALC
+      real(c_double), intent(in) :: V(*), MUVLP(*), CP(*)
+      real(c_double), intent(inout) :: K(*)
+      integer(c_int64_t), intent(in) :: KER
+      real(c_double), intent(in) :: MUP(*), MW(*), TC(*), VC(*), OMGCLS(*)
+      real(c_double), intent(in) :: SIG3(*), EPSIG3(*), EPSIG2M(*), DIPSIG3(*), SQKAP(*), OMSIG3(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_kvl03
+
+    ! Thermal conductivity of a mixture, KMX, W/(m K).
+    subroutine kova_kvl02(T, X, N, IDX, KDIAG, IDSET, KCALC, VMX, MUVMXLP, CPMX, KMX, KER, MUP, &
+        MW, TC, VC, OMGCLS, SIG3, EPSIG3, EPSIG2M, DIPSIG3, SQKAP, OMSIG3, FLAG, CID) &
+        bind(C, name='KOVA_KVL02')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET, KCALC
+      real(c_double), intent(in) :: VMX, MUVMXLP, CPMX
+      real(c_double), intent(inout) :: KMX
+      integer(c_int64_t), intent(in) :: KER
+      real(c_double), intent(in) :: MUP(*), MW(*), TC(*), VC(*), OMGCLS(*)
+      real(c_double), intent(in) :: SIG3(*), EPSIG3(*), EPSIG2M(*), DIPSIG3(*), SQKAP(*), OMSIG3(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_kvl02
+
     ! ------------------------------------------------------------ Wilke, Lucas, Stiel-Thodos, Letsou-Stiel
 
     ! ------------------------------------------------------------ water and surface tension
