@@ -38,4 +38,23 @@ void KOVA_MUV201(const double* T, const double* X, const int64_t* N, const int64
   kova::correlations::muv201(T, X, N, IDX, MUVLP, IDSET, KDIAG, MUVXLP, MW, TB, VB, MUP, STKPAR, FLAG, CID);
 }
 
+void KOVA_MUV005(const double* T, const double* PRES, const int64_t* N, const int64_t* IDX, const int64_t* KDIAG,
+                 const int64_t* IDSET, const int64_t* KCALC, double* MUV, double* TC, double* PC, double* ZC, double* MW,
+                 double* MUP, const double* MUR, const kova_word* CFORM, double* FLAG, const kova_word* CID,
+                 const void* PLA1, const void* PLA2, const void* PLA3, const void* PLA4, const void* PLA5,
+                 const void* PLA6, const void* PLA7, const void* PLA8, const void* PLA9, const void* PLA10,
+                 const void* PLA11, const void* PLA12, const void* PLA13, const void* PLA14) {
+  const kova::correlations::HostPassThrough pla{
+      {PLA1, PLA2, PLA3, PLA4, PLA5, PLA6, PLA7, PLA8, PLA9, PLA10, PLA11, PLA12, PLA13, PLA14}};
+  kova::correlations::muv005(T, PRES, N, IDX, KDIAG, IDSET, KCALC, MUV, TC, PC, ZC, MW, MUP, MUR, CFORM, FLAG, CID,
+                             pla);
+}
+
+void KOVA_MUV204(const double* T, const double* P, const double* X, const int64_t* N, const int64_t* IDX,
+                 const int64_t* KDIAG, const int64_t* IDSET, const int64_t* KCALC, double* MUVMX, double* TC,
+                 double* PC, double* ZC, double* MW, double* MUP, const double* MUR, const kova_word* CFORM,
+                 double* FLAG, const kova_word* CID) {
+  kova::correlations::muv204(T, P, X, N, IDX, KDIAG, IDSET, KCALC, MUVMX, TC, PC, ZC, MW, MUP, MUR, CFORM, FLAG, CID);
+}
+
 }  // extern "C"

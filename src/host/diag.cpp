@@ -67,8 +67,13 @@ bool Diag::range_warning(std::int64_t num, std::string_view layout, std::span<co
 }
 
 bool MissingReport::report(std::int64_t num, std::string_view line, std::span<const Item> items) {
+  return report_as(1, num, line, items);
+}
+
+bool MissingReport::report_as(std::int64_t cls, std::int64_t num, std::string_view line,
+                              std::span<const Item> items) {
   if (zero19_) zero_word19();
-  if (diag_.gate(1, num) == 0) return false;
+  if (diag_.gate(cls, num) == 0) return false;
   if (count_ == 0) {
     // The first message of the call: header line(s), then the parameter line.
     std::vector<std::string> lines = format_layout(header_, header_items_);

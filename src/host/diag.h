@@ -104,6 +104,23 @@ class MissingReport {
   bool report(std::int64_t num, std::string_view line, std::initializer_list<Item> items) {
     return report(num, line, std::span<const Item>(items.begin(), items.size()));
   }
+  // The same with another severity class, for a missing parameter that a model reports in
+  // the same sequence but under class 3 (for example a dipole moment taken as zero).
+  bool report_as(std::int64_t cls, std::int64_t num, std::string_view line, std::span<const Item> items);
+  bool report_as(std::int64_t cls, std::int64_t num, std::string_view line, std::initializer_list<Item> items) {
+    return report_as(cls, num, line, std::span<const Item>(items.begin(), items.size()));
+  }
+
+  // Not-below test with a default: when value is not less than the marker (equal, greater
+  // or NaN), writes the default into the caller's element first, then reports under the
+  // given class. Returns whether the value was missing.
+  bool check_not_below(double& value, double marker, double fallback, std::int64_t cls, std::int64_t num,
+                       std::string_view line, std::initializer_list<Item> items) {
+    if (!missing_not_below(value, marker)) return false;
+    value = fallback;
+    report_as(cls, num, line, items);
+    return true;
+  }
 
   // Equality test with a default: when value equals the marker, writes the default into
   // the caller's element first, then reports. Returns whether the value was missing.
