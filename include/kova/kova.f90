@@ -207,6 +207,144 @@ module kova
 
     ! ------------------------------------------------------------ Wilke, Lucas, Stiel-Thodos, Letsou-Stiel
 
+    ! Wilke mixing of low-pressure vapour viscosities with Brokaw's factors, Pa s.
+    ! X, MUVLP by list position; MW, TB, VB, MUP, FLAG, CID by component number; STKPAR two
+    ! reals per component (epsilon/k in K, sigma in m). Defaults and estimates written back.
+    subroutine kova_muv201(T, X, N, IDX, MUVLP, IDSET, KDIAG, MUVXLP, MW, TB, VB, MUP, STKPAR, FLAG, CID) &
+        bind(C, name='KOVA_MUV201')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: MUVLP(*)
+      integer(c_int64_t), intent(in) :: IDSET, KDIAG
+      real(c_double), intent(out) :: MUVXLP
+      real(c_double), intent(inout) :: MW(*)
+      real(c_double), intent(in) :: TB(*)
+      real(c_double), intent(inout) :: VB(*)
+      real(c_double), intent(in) :: MUP(*)
+      real(c_double), intent(inout) :: STKPAR(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_muv201
+
+    ! Lucas vapour viscosity of each listed component at its pressure PRES(i), Pa s. PLA1 to
+    ! PLA14 are host data handed on unchanged to the host's LUMENA_PL001D (vapour pressure
+    ! below the critical temperature). Nothing is done when KCALC is not above 0.
+    subroutine kova_muv005(T, PRES, N, IDX, KDIAG, IDSET, KCALC, MUV, TC, PC, ZC, MW, MUP, MUR, CFORM, FLAG, &
+                           CID, PLA1, PLA2, PLA3, PLA4, PLA5, PLA6, PLA7, PLA8, PLA9, PLA10, PLA11, PLA12, &
+                           PLA13, PLA14) bind(C, name='KOVA_MUV005')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: PRES(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET, KCALC
+      real(c_double), intent(inout) :: MUV(*)
+      real(c_double), intent(inout) :: TC(*), PC(*), ZC(*), MW(*), MUP(*)
+      real(c_double), intent(in) :: MUR(*)
+      type(*), intent(in) :: CFORM(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      type(*), intent(in) :: PLA1(*), PLA2(*), PLA3(*), PLA4(*), PLA5(*), PLA6(*), PLA7(*)
+      type(*), intent(in) :: PLA8(*), PLA9(*), PLA10(*), PLA11(*), PLA12(*), PLA13(*), PLA14(*)
+    end subroutine kova_muv005
+
+    ! Lucas vapour viscosity of a mixture, Pa s. X by list position.
+    subroutine kova_muv204(T, P, X, N, IDX, KDIAG, IDSET, KCALC, MUVMX, TC, PC, ZC, MW, MUP, MUR, CFORM, &
+                           FLAG, CID) bind(C, name='KOVA_MUV204')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET, KCALC
+      real(c_double), intent(inout) :: MUVMX
+      real(c_double), intent(inout) :: TC(*), PC(*), ZC(*), MW(*), MUP(*)
+      real(c_double), intent(in) :: MUR(*)
+      type(*), intent(in) :: CFORM(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_muv204
+
+    ! Stiel-Thodos dense-gas conductivity of each listed component: the residual is added to
+    ! the low-pressure KV in place, W/(m K). KER is set only at the density limit.
+    subroutine kova_kv003(N, IDX, VV, KDIAG, TC, MW, VC, PC, ZC, FLAG, CID, KV, KER) &
+        bind(C, name='KOVA_KV003')
+      import :: c_int64_t, c_double
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: VV(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(inout) :: TC(*), MW(*), VC(*)
+      real(c_double), intent(in) :: PC(*)
+      real(c_double), intent(inout) :: ZC(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      real(c_double), intent(inout) :: KV(*)
+      integer(c_int64_t), intent(inout) :: KER
+    end subroutine kova_kv003
+
+    ! Stiel-Thodos residual of each listed component, W/(m K).
+    subroutine kova_kv006(N, IDX, VV, KDIAG, KVPC, TC, MW, VC, PC, ZC, FLAG, CID) &
+        bind(C, name='KOVA_KV006')
+      import :: c_int64_t, c_double
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: VV(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(out) :: KVPC(*)
+      real(c_double), intent(inout) :: TC(*), MW(*), VC(*)
+      real(c_double), intent(in) :: PC(*)
+      real(c_double), intent(inout) :: ZC(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_kv006
+
+    ! Stiel-Thodos dense vapour mixture conductivity: KVMXLP plus the residual at the molar
+    ! density RHOMX (kmol/m3), W/(m K). No check flags.
+    subroutine kova_kv202(X, N, IDX, RHOMX, KVMXLP, KDIAG, KVMX, TC, MW, VC, ZC, CID) &
+        bind(C, name='KOVA_KV202')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: RHOMX, KVMXLP
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(out) :: KVMX
+      real(c_double), intent(inout) :: TC(*), MW(*), VC(*), ZC(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_kv202
+
+    ! Stiel-Thodos residual of a vapour mixture at the molar volume VVMX (m3/kmol), W/(m K).
+    subroutine kova_kv204(X, N, IDX, VVMX, KDIAG, KVMXPC, TC, MW, VC, ZC, FLAG, CID) &
+        bind(C, name='KOVA_KV204')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: VVMX
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(out) :: KVMXPC
+      real(c_double), intent(inout) :: TC(*), MW(*), VC(*), ZC(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_kv204
+
+    ! Letsou-Stiel liquid viscosity of each listed component, Pa s.
+    subroutine kova_mul005(T, N, IDX, KDIAG, MUL, TC, PC, MW, OMEGA, FLAG, CID) bind(C, name='KOVA_MUL005')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(out) :: MUL(*)
+      real(c_double), intent(inout) :: TC(*), PC(*), MW(*), OMEGA(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_mul005
+
     ! ------------------------------------------------------------ water and surface tension
 
     ! ------------------------------------------------------------ liquid mixtures and diffusion
@@ -284,6 +422,20 @@ module kova_host
       integer(c_int64_t), intent(in) :: unit, length
       character(kind=c_char), intent(in) :: text(*)
     end subroutine kova_line_writer
+    ! Vapour pressure for the Lucas routine (BIND(C) name 'LUMENA_PL001D'): LNPVAP receives
+    ! the natural logarithm of the vapour pressure (Pa) of component LIST(1) at T. A7 to A18,
+    ! A22 and A23 are the host data that KOVA_MUV005 hands on from its PLA arguments, in the
+    ! order PLA3, PLA4, PLA5, PLA1, PLA2, PLA8, PLA9, PLA10, PLA11, PLA6, PLA7, PLA12, (CID,
+    ! LNPVAP, OUT2), PLA13, PLA14.
+    subroutine kova_vapour_pressure(T, n, list, one, kdiag, idset, a7, a8, a9, a10, a11, a12, a13, a14, a15, &
+                                    a16, a17, a18, cid, lnpvap, out2, a22, a23) bind(C)
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      integer(c_int64_t), intent(in) :: n, list(*), one, kdiag, idset
+      type(*), intent(in) :: a7(*), a8(*), a9(*), a10(*), a11(*), a12(*), a13(*), a14(*), a15(*), a16(*)
+      type(*), intent(in) :: a17(*), a18(*), cid(*), a22(*), a23(*)
+      real(c_double), intent(out) :: lnpvap, out2
+    end subroutine kova_vapour_pressure
   end interface
 
 contains
