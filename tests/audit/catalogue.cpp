@@ -91,6 +91,11 @@ const std::vector<Routine>& catalogue() {
       KOVA_ROUTINE(KOVA_KV006, "N:n IDX:idx VV:p:0.5 KDIAG:i:0 KVPC:P TC:C MW:C VC:C PC:c ZC:C FLAG:flag CID:cid"),
       KOVA_ROUTINE(KOVA_KV202, "X:p N:n IDX:idx RHOMX:r:2 KVMXLP:r:0.02 KDIAG:i:0 KVMX:R TC:C MW:C VC:C ZC:C CID:cid"),
       KOVA_ROUTINE(KOVA_KV204, "X:p N:n IDX:idx VVMX:r:0.5 KDIAG:i:0 KVMXPC:R TC:C MW:C VC:C ZC:C FLAG:flag CID:cid"),
+      KOVA_ROUTINE(KOVA_MUV005, "T:r:400 PRES:p:1e5 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUV:P TC:C PC:C ZC:C "
+                                "MW:C MUP:C MUR:c CFORM:cform FLAG:flag CID:cid PLA1:c PLA2:c PLA3:c PLA4:c PLA5:c "
+                                "PLA6:c PLA7:c PLA8:c PLA9:c PLA10:c PLA11:x PLA12:x PLA13:x PLA14:x"),
+      KOVA_ROUTINE(KOVA_MUV204, "T:r:400 P:r:1e5 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUVMX:R TC:C PC:C "
+                                "ZC:C MW:C MUP:C MUR:c CFORM:cform FLAG:flag CID:cid"),
       KOVA_ROUTINE(KOVA_MUL005, "T:r:300 N:n IDX:idx KDIAG:i:0 MUL:P TC:C PC:C MW:C OMEGA:C FLAG:flag CID:cid"),
   };
   return all;
