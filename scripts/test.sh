@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the release build's suite (unit, conformance,
-# binary-interface and Fortran-caller tests), then the whole suite again in an address and
-# undefined-behaviour sanitizer build.
+# write audit, binary-interface and Fortran-caller tests), the whole suite again in an
+# address and undefined-behaviour sanitizer build, the bit-for-bit reproducibility check
+# across optimisation levels and instruction sets, and a short fuzzing pass of every
+# routine family.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -16,3 +18,9 @@ echo "== sanitizer build (address, undefined)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOVA_SANITIZE=address,undefined -DKOVA_BUILD_CLI=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan -j"$jobs" --output-on-failure
+
+echo "== reproducibility (-O0, -O2, -O2 -march=native)"
+scripts/repro.sh
+
+echo "== short fuzzing pass"
+scripts/fuzz.sh "${KOVA_FUZZ_SECONDS:-10}"

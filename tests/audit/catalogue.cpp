@@ -21,7 +21,7 @@ Kind kind_of(const std::string& k) {
   throw std::invalid_argument("unknown argument kind " + k);
 }
 
-#define KOVA_ROUTINE(F, SPEC) Routine{#F, &invoke<&F>, arity<&F>(), SPEC}
+#define KOVA_ROUTINE(F, FAMILY, SPEC) Routine{#F, FAMILY, &invoke<&F>, arity<&F>(), SPEC}
 
 }  // namespace
 
@@ -56,47 +56,47 @@ std::vector<Arg> Routine::args() const {
 const std::vector<Routine>& catalogue() {
   static const std::vector<Routine> all = {
       // Dean-Stiel
-      KOVA_ROUTINE(KOVA_MUV007,
+      KOVA_ROUTINE(KOVA_MUV007, "deanstiel",
                    "T:r:400 N:n IDX:idx VV:p:0.5 KDIAG:i:0 MUVPC:P TC:C ZC:C VC:C MW:C FLAG:flag CID:cid"),
-      KOVA_ROUTINE(KOVA_MUV205,
+      KOVA_ROUTINE(KOVA_MUV205, "deanstiel",
                    "T:r:400 X:p N:n IDX:idx VVMX:r:0.5 KDIAG:i:0 MUVXPC:R TC:C ZC:C VC:C MW:C FLAG:flag CID:cid"),
-      KOVA_ROUTINE(KOVA_MUV202, "T:r:400 X:p N:n IDX:idx RHOMX:r:2 MUVMXLP:r:1.2e-5 KDIAG:i:0 MUVMX:R TC:C ZC:C "
+      KOVA_ROUTINE(KOVA_MUV202, "deanstiel", "T:r:400 X:p N:n IDX:idx RHOMX:r:2 MUVMXLP:r:1.2e-5 KDIAG:i:0 MUVMX:R TC:C ZC:C "
                                 "VC:C MW:C FLAG:flag CID:cid"),
 
       // Chung-Lee-Starling
-      KOVA_ROUTINE(KOVA_MUV008, "T:r:400 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUVLP:P MUP:c MW:c TC:c VC:c "
+      KOVA_ROUTINE(KOVA_MUV008, "chung", "T:r:400 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUVLP:P MUP:c MW:c TC:c VC:c "
                                 "OMGCLK:c SIG3:pair EPSIG3:pair EPSIG2M:pair DIPSIG3:pair SQKAP:c OMSIG3:pair "
                                 "FLAG:flag CID:cid"),
-      KOVA_ROUTINE(KOVA_MUV206, "T:r:400 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUVMXLP:R MUP:c MW:c TC:c "
+      KOVA_ROUTINE(KOVA_MUV206, "chung", "T:r:400 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUVMXLP:R MUP:c MW:c TC:c "
                                 "VC:c OMGCLK:c SIG3:pair EPSIG3:pair EPSIG2M:pair DIPSIG3:pair SQKAP:c "
                                 "OMSIG3:pair FLAG:flag CID:cid"),
-      KOVA_ROUTINE(KOVA_MUVL04, "T:r:400 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 V:p:0.5 MU:P MUP:c DUMMY:x "
+      KOVA_ROUTINE(KOVA_MUVL04, "chung", "T:r:400 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 V:p:0.5 MU:P MUP:c DUMMY:x "
                                 "MW:c TC:c VC:c OMGCLK:c SIG3:pair EPSIG3:pair EPSIG2M:pair DIPSIG3:pair SQKAP:c "
                                 "OMSIG3:pair FLAG:flag CID:cid KCOEF:i:1"),
-      KOVA_ROUTINE(KOVA_MUVL03, "T:r:400 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 VMX:r:0.5 MUVMXLP:R MUP:c "
+      KOVA_ROUTINE(KOVA_MUVL03, "chung", "T:r:400 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 VMX:r:0.5 MUVMXLP:R MUP:c "
                                 "MW:c TC:c VC:c OMGCLK:c SIG3:pair EPSIG3:pair EPSIG2M:pair DIPSIG3:pair SQKAP:c "
                                 "OMSIG3:pair FLAG:flag CID:cid KCOEF:i:1"),
-      KOVA_ROUTINE(KOVA_KVL03, "T:r:400 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 V:p:0.5 MUVLP:p:1.2e-5 "
+      KOVA_ROUTINE(KOVA_KVL03, "chung", "T:r:400 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 V:p:0.5 MUVLP:p:1.2e-5 "
                                "CP:p:40000 K:P KER:i:0 MUP:c MW:c TC:c VC:c OMGCLS:c SIG3:pair EPSIG3:pair "
                                "EPSIG2M:pair DIPSIG3:pair SQKAP:c OMSIG3:pair FLAG:flag CID:cid"),
-      KOVA_ROUTINE(KOVA_KVL02, "T:r:400 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 VMX:r:0.5 MUVMXLP:r:1.2e-5 "
+      KOVA_ROUTINE(KOVA_KVL02, "chung", "T:r:400 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 VMX:r:0.5 MUVMXLP:r:1.2e-5 "
                                "CPMX:r:40000 KMX:R KER:i:0 MUP:c MW:c TC:c VC:c OMGCLS:c SIG3:pair EPSIG3:pair "
                                "EPSIG2M:pair DIPSIG3:pair SQKAP:c OMSIG3:pair FLAG:flag CID:cid"),
 
       // Wilke, Lucas, Stiel-Thodos, Letsou-Stiel
-      KOVA_ROUTINE(KOVA_MUV201, "T:r:400 X:p N:n IDX:idx MUVLP:p:1.2e-5 IDSET:i:1 KDIAG:i:0 MUVXLP:R MW:C TB:c "
+      KOVA_ROUTINE(KOVA_MUV201, "correlations", "T:r:400 X:p N:n IDX:idx MUVLP:p:1.2e-5 IDSET:i:1 KDIAG:i:0 MUVXLP:R MW:C TB:c "
                                 "VB:C MUP:c STKPAR:C2 FLAG:flag CID:cid"),
-      KOVA_ROUTINE(KOVA_KV003, "N:n IDX:idx VV:p:0.5 KDIAG:i:0 TC:C MW:C VC:C PC:c ZC:C FLAG:flag CID:cid "
+      KOVA_ROUTINE(KOVA_KV003, "correlations", "N:n IDX:idx VV:p:0.5 KDIAG:i:0 TC:C MW:C VC:C PC:c ZC:C FLAG:flag CID:cid "
                                "KV:Pio:0.02 KER:I"),
-      KOVA_ROUTINE(KOVA_KV006, "N:n IDX:idx VV:p:0.5 KDIAG:i:0 KVPC:P TC:C MW:C VC:C PC:c ZC:C FLAG:flag CID:cid"),
-      KOVA_ROUTINE(KOVA_KV202, "X:p N:n IDX:idx RHOMX:r:2 KVMXLP:r:0.02 KDIAG:i:0 KVMX:R TC:C MW:C VC:C ZC:C CID:cid"),
-      KOVA_ROUTINE(KOVA_KV204, "X:p N:n IDX:idx VVMX:r:0.5 KDIAG:i:0 KVMXPC:R TC:C MW:C VC:C ZC:C FLAG:flag CID:cid"),
-      KOVA_ROUTINE(KOVA_MUV005, "T:r:400 PRES:p:1e5 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUV:P TC:C PC:C ZC:C "
+      KOVA_ROUTINE(KOVA_KV006, "correlations", "N:n IDX:idx VV:p:0.5 KDIAG:i:0 KVPC:P TC:C MW:C VC:C PC:c ZC:C FLAG:flag CID:cid"),
+      KOVA_ROUTINE(KOVA_KV202, "correlations", "X:p N:n IDX:idx RHOMX:r:2 KVMXLP:r:0.02 KDIAG:i:0 KVMX:R TC:C MW:C VC:C ZC:C CID:cid"),
+      KOVA_ROUTINE(KOVA_KV204, "correlations", "X:p N:n IDX:idx VVMX:r:0.5 KDIAG:i:0 KVMXPC:R TC:C MW:C VC:C ZC:C FLAG:flag CID:cid"),
+      KOVA_ROUTINE(KOVA_MUV005, "correlations", "T:r:400 PRES:p:1e5 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUV:P TC:C PC:C ZC:C "
                                 "MW:C MUP:C MUR:c CFORM:cform FLAG:flag CID:cid PLA1:c PLA2:c PLA3:c PLA4:c PLA5:c "
                                 "PLA6:c PLA7:c PLA8:c PLA9:c PLA10:c PLA11:x PLA12:x PLA13:x PLA14:x"),
-      KOVA_ROUTINE(KOVA_MUV204, "T:r:400 P:r:1e5 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUVMX:R TC:C PC:C "
+      KOVA_ROUTINE(KOVA_MUV204, "correlations", "T:r:400 P:r:1e5 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUVMX:R TC:C PC:C "
                                 "ZC:C MW:C MUP:C MUR:c CFORM:cform FLAG:flag CID:cid"),
-      KOVA_ROUTINE(KOVA_MUL005, "T:r:300 N:n IDX:idx KDIAG:i:0 MUL:P TC:C PC:C MW:C OMEGA:C FLAG:flag CID:cid"),
+      KOVA_ROUTINE(KOVA_MUL005, "correlations", "T:r:300 N:n IDX:idx KDIAG:i:0 MUL:P TC:C PC:C MW:C OMEGA:C FLAG:flag CID:cid"),
   };
   return all;
 }

@@ -82,6 +82,7 @@ struct Arg {
 
 struct Routine {
   const char* name;
+  const char* family;  // deanstiel, trapp, chung, correlations, water, mixing
   Invoker call;
   std::size_t arity;
   const char* spec;  // the argument list in the notation above, blank separated, NAME:kind[:...]

@@ -217,6 +217,7 @@ std::vector<std::string> audit(Call& call, const std::function<void()>& before) 
   }
   const auto blocks = host_blocks();
   for (std::size_t k = 0; k < blocks.size(); ++k) {
+    if (std::memcmp(blocks_before[k].data(), blocks[k].base, 8 * blocks[k].words) == 0) continue;
     for (std::size_t w = 0; w < blocks[k].words; ++w) {
       if (std::memcmp(&blocks_before[k][w], &blocks[k].base[w], 8) == 0) continue;
       if (blocks[k].base == ZEL_ERRTWO && w == 19) continue;  // the message work value

@@ -93,10 +93,10 @@ void writes_host(const int64_t*, double*) { ZEL_PPRIV[3].r = 9.0; }
 
 TEST(WriteAuditSelfCheck, EveryKindOfStrayWriteIsSeen) {
   using kova::audit::invoke;
-  const Routine past{"past", &invoke<&writes_past_result>, 2, "N:n OUT:P"};
-  const Routine input{"input", &invoke<&writes_input>, 2, "N:n IN:p:1"};
-  const Routine unlisted{"unlisted", &invoke<&writes_unlisted>, 3, "N:n IDX:idx TC:C"};
-  const Routine host{"host", &invoke<&writes_host>, 2, "N:n OUT:P"};
+  const Routine past{"past", "test", &invoke<&writes_past_result>, 2, "N:n OUT:P"};
+  const Routine input{"input", "test", &invoke<&writes_input>, 2, "N:n IN:p:1"};
+  const Routine unlisted{"unlisted", "test", &invoke<&writes_unlisted>, 3, "N:n IDX:idx TC:C"};
+  const Routine host{"host", "test", &invoke<&writes_host>, 2, "N:n OUT:P"};
   for (const Routine* r : {&past, &input, &unlisted, &host}) {
     kova::refhost::reset();
     Call call(*r, 8, {1, 2}, {0.5, 0.5});
