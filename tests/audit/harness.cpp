@@ -3,6 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "chung_pairs.h"
 #include "databank.h"
 #include "kova/host.h"
 #include "refhost.h"
@@ -75,6 +76,17 @@ Call::Call(const Routine& r, std::int64_t ncomp_, std::vector<std::int64_t> idx,
   const auto set = kova::refhost::ComponentSet::of(names);
   set.install();
   const std::size_t nn = static_cast<std::size_t>(n), nc = static_cast<std::size_t>(ncomp);
+  // The Chung-Lee-Starling pair arrays a host prepares for this set, by argument name.
+  const kova::refhost::ChungPairs pairs = kova::refhost::chung_pairs(set);
+  auto pair_values = [&](const std::string& name) -> const std::vector<double>* {
+    if (name == "SIG3") return &pairs.sig3;
+    if (name == "EPSIG3") return &pairs.epsig3;
+    if (name == "EPSIG2M") return &pairs.epsig2m;
+    if (name == "DIPSIG3") return &pairs.dipsig3;
+    if (name == "OMSIG3") return &pairs.omsig3;
+    if (name == "SQKAP") return &pairs.sqkap;
+    return nullptr;
+  };
   buffers.resize(args.size());
   for (std::size_t k = 0; k < args.size(); ++k) {
     const Arg& a = args[k];
@@ -115,6 +127,10 @@ Call::Call(const Routine& r, std::int64_t ncomp_, std::vector<std::int64_t> idx,
       case Kind::CompIn:
       case Kind::CompParam: {
         b.allocate(nc * a.width);
+        if (const auto* v = pair_values(a.name)) {
+          for (std::size_t i = 0; i < nc; ++i) b.reals()[i] = (*v)[i];
+          break;
+        }
         if (a.name == "STKPAR") {  // Stockmayer epsilon/k and sigma, two per component
           const auto eps = set.param("STK_EPSK"), sig = set.param("STK_SIGMA");
           for (std::size_t i = 0; i < nc; ++i) {
@@ -148,10 +164,12 @@ Call::Call(const Routine& r, std::int64_t ncomp_, std::vector<std::int64_t> idx,
         std::memcpy(b.data(), w.data(), 8 * w.size());
         break;
       }
-      case Kind::Pair:
+      case Kind::Pair: {
         b.allocate(nc * nc);
-        for (std::size_t i = 0; i < nc * nc; ++i) b.reals()[i] = a.value != 0.0 ? a.value : 1.0;
+        const auto* v = pair_values(a.name);
+        for (std::size_t i = 0; i < nc * nc; ++i) b.reals()[i] = v ? (*v)[i] : (a.value != 0.0 ? a.value : 1.0);
         break;
+      }
       case Kind::Work: {
         const long want = a.a * n * n + a.b * n + a.c;
         b.allocate(static_cast<std::size_t>(want > 0 ? want : 1));
