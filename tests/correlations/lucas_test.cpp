@@ -110,6 +110,22 @@ TEST_F(Muv005, SubcriticalAsksTheHostAndCapsAtTheVapourPressure) {
   EXPECT_NEAR(below, lucas_z2_subcritical(tr, 0.5 * pvap / 4.248e6) / lucas_xi(369.83, 42.48, 44.097) * 1e-7, 1e-18);
 }
 
+TEST_F(Muv005, HostLogarithmIsClamped) {
+  set(369.83, 4.248e6, 0.276, 44.097, 0.0);
+  c2 = {0.0}, c3 = {0.0}, c4 = {0.0}, c5 = {0.0};
+  const double t = 300.0, p = 2.0e6, tr = t / 369.83;
+  const double xi = lucas_xi(369.83, 42.48, 44.097);
+  // ln Psat = 1000 is limited to 80: far above the system pressure, which is then used.
+  c1 = {1000.0};
+  EXPECT_NEAR(call(t, p), lucas_z2_subcritical(tr, p / 4.248e6) / xi * 1e-7, 1e-18);
+  EXPECT_TRUE(rec().printed.empty());
+  // ln Psat = -1000 is raised to -170: the vapour is taken at exp(-170) Pa, with the warning.
+  c1 = {-1000.0};
+  EXPECT_NEAR(call(t, p), lucas_z2_subcritical(tr, std::exp(-170.0) / 4.248e6) / xi * 1e-7, 1e-18);
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_EQ(messages()[0][2], "      VISCOSITY CALCULATED AT P = PVAP =     0.14789E-73");
+}
+
 TEST_F(Muv005, QuantumGasAtHighPressure) {
   set(33.145, 1.2964e6, 0.303, 2.016, 0.0);
   cform[0] = refhost::pack_word("H2");
