@@ -200,6 +200,40 @@ KOVA_API void KOVA_MUL005(const double *T, const int64_t *N, const int64_t *IDX,
 
 /* ------------------------------------------------------------ water and surface tension */
 
+/* Water viscosity (IAPS 1985 with the critical enhancement), Pa s, for the first list entry
+   whose CFORM first word is "H2O" and five blanks; MU by list position, CFORM by component
+   number; argument 7 is not used. Other entries, and all of MU when KCALC is 0 or the list
+   holds no water, are left as passed. MUV004 vapour, MUL004 liquid. */
+KOVA_API void KOVA_MUV004(const double *T, const double *P, const int64_t *N, const int64_t *KCALC,
+                          const int64_t *IDX, const int64_t *KDIAG, const void *UNUSED7, double *MU,
+                          const kova_word *CFORM);
+KOVA_API void KOVA_MUL004(const double *T, const double *P, const int64_t *N, const int64_t *KCALC,
+                          const int64_t *IDX, const int64_t *KDIAG, const void *UNUSED7, double *MU,
+                          const kova_word *CFORM);
+
+/* Water thermal conductivity (IAPS 1985 with the critical enhancement), W/(m K), as for
+   KOVA_MUV004: KV005 vapour, KL004 liquid. */
+KOVA_API void KOVA_KV005(const double *T, const double *P, const int64_t *N, const int64_t *KCALC,
+                         const int64_t *IDX, const int64_t *KDIAG, const void *UNUSED7, double *KV,
+                         const kova_word *CFORM);
+KOVA_API void KOVA_KL004(const double *T, const double *P, const int64_t *N, const int64_t *KCALC,
+                         const int64_t *IDX, const int64_t *KDIAG, const void *UNUSED7, double *KV,
+                         const kova_word *CFORM);
+
+/* Surface tension of liquid water, N/m, for the first water entry of the list (SIGMA by list
+   position, CFORM by component number; arguments 5 to 8 are not used). Zero outside
+   273.16 K <= T < 647.067 K. With KCALC = 0, or no water in the list, SIGMA is left as passed. */
+KOVA_API void KOVA_SIG003(const double *T, const int64_t *N, const int64_t *KCALC, const int64_t *IDX,
+                          const void *UNUSED5, const void *UNUSED6, const void *UNUSED7,
+                          const void *UNUSED8, double *SIGMA, const kova_word *CFORM);
+
+/* Mixture surface tension, N/m: (sum x sigma^n)^(1/n) over the components not marked in KMARK,
+   with the marked ones (KMARK = 1) entering linearly by their VW-weighted fractions.
+   X, SIG by list position; VW, KMARK by component number; argument 6 is not used. */
+KOVA_API void KOVA_SIG203(const double *X, const int64_t *N, const int64_t *IDX, const int64_t *NEXP,
+                          const double *SIG, const void *UNUSED6, const double *VW, const int64_t *KMARK,
+                          double *SIGMX);
+
 /* ------------------------------------------------------------ liquid mixtures and diffusion */
 
 #ifdef __cplusplus
