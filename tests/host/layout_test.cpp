@@ -154,7 +154,8 @@ TEST(Layout, CachedLayoutsFollowTheirText) {
   // More distinct layouts than the cache holds, visited twice.
   for (int round = 0; round < 2; ++round) {
     for (int w = 1; w <= 40; ++w) {
-      std::string layout = "I" + std::to_string(w);
+      std::string layout = std::to_string(w);
+      layout.insert(layout.begin(), 'I');
       Lines got = format_layout(layout, {std::int64_t{9}});
       ASSERT_EQ(got.size(), 1u);
       EXPECT_EQ(got[0], std::string(static_cast<std::size_t>(w - 1), ' ') + "9");
