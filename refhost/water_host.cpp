@@ -4,6 +4,18 @@
 
 #include "if97.h"
 #include "kova/host.h"
+#include "water_host.h"
+
+namespace kova::refhost {
+
+namespace {
+WaterCalls g_calls;
+}  // namespace
+
+WaterCalls water_calls() { return g_calls; }
+void reset_water_calls() { g_calls = WaterCalls{}; }
+
+}  // namespace kova::refhost
 
 namespace {
 
@@ -14,7 +26,10 @@ kova::refhost::if97::Root root_of(std::int64_t kvl) {
 
 }  // namespace
 
-extern "C" double LUMENA_PSATWI(const double* T) { return kova::refhost::if97::psat(*T); }
+extern "C" double LUMENA_PSATWI(const double* T) {
+  ++kova::refhost::g_calls.psat;
+  return kova::refhost::if97::psat(*T);
+}
 
 // Writes V (m3/kmol) and, with option 3, dV/dT at constant pressure (m3/(kmol K)); the work
 // words and KER are left as they came.
@@ -23,6 +38,7 @@ extern "C" void LUMENA_ES15(const double* T, const double* P, const int64_t*, co
                             const int64_t*, const int64_t* option, double*, double*, double*, double*, double* V,
                             double*, double*, double*, double*, double* DVDT, int64_t*, const int64_t*) {
   using namespace kova::refhost::if97;
+  ++kova::refhost::g_calls.es15;
   const State s = water_volume(*T, *P, root_of(*KVL));
   *V = s.vol.v * kMolarMass;
   if (*option == 3) *DVDT = s.vol.dvdt * kMolarMass;

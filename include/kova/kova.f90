@@ -30,6 +30,14 @@ module kova
   ! A program that uses this module holds the block itself and the library works on that
   ! copy, as with any data block that a program takes from a shared library.
   real(c_double), target, bind(C, name='KOVA_PRT1') :: kova_prt1(13)
+  ! Water coefficient blocks (IAPS 1985 viscosity and conductivity, the scaled equation of the
+  ! critical region), zero at load; the host fills them before the first water call. Word n
+  ! (from 1) of a block is element n.
+  real(c_double), target, bind(C, name='KOVA_H2OMU0') :: kova_h2omu0(12)
+  real(c_double), target, bind(C, name='KOVA_H2OMU1') :: kova_h2omu1(48)
+  real(c_double), target, bind(C, name='KOVA_REFH2O') :: kova_refh2o(44)
+  real(c_double), target, bind(C, name='KOVA_H2OKS0') :: kova_h2oks0(12)
+  real(c_double), target, bind(C, name='KOVA_H2OKS1') :: kova_h2oks1(36)
 
   interface
 
@@ -347,6 +355,84 @@ module kova
 
     ! ------------------------------------------------------------ water and surface tension
 
+    ! Water vapour viscosity, Pa s, for the first list entry whose CFORM first word is 'H2O' and five blanks.
+    ! MU by list position (other entries, and all with KCALC = 0, left as passed).
+    subroutine kova_muv004(T, P, N, KCALC, IDX, KDIAG, UNUSED7, MU, CFORM) bind(C, name='KOVA_MUV004')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P
+      integer(c_int64_t), intent(in) :: N, KCALC
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      type(*) :: UNUSED7
+      real(c_double), intent(inout) :: MU(*)
+      type(*), intent(in) :: CFORM(*)
+    end subroutine kova_muv004
+
+    ! Water liquid viscosity, Pa s, for the first list entry whose CFORM first word is 'H2O' and five blanks.
+    ! MU by list position (other entries, and all with KCALC = 0, left as passed).
+    subroutine kova_mul004(T, P, N, KCALC, IDX, KDIAG, UNUSED7, MU, CFORM) bind(C, name='KOVA_MUL004')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P
+      integer(c_int64_t), intent(in) :: N, KCALC
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      type(*) :: UNUSED7
+      real(c_double), intent(inout) :: MU(*)
+      type(*), intent(in) :: CFORM(*)
+    end subroutine kova_mul004
+
+    ! Water vapour thermal conductivity, W/(m K), for the first list entry whose CFORM first word is 'H2O' and five blanks.
+    ! KV by list position (other entries, and all with KCALC = 0, left as passed).
+    subroutine kova_kv005(T, P, N, KCALC, IDX, KDIAG, UNUSED7, KV, CFORM) bind(C, name='KOVA_KV005')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P
+      integer(c_int64_t), intent(in) :: N, KCALC
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      type(*) :: UNUSED7
+      real(c_double), intent(inout) :: KV(*)
+      type(*), intent(in) :: CFORM(*)
+    end subroutine kova_kv005
+
+    ! Water liquid thermal conductivity, W/(m K), for the first list entry whose CFORM first word is 'H2O' and five blanks.
+    ! KV by list position (other entries, and all with KCALC = 0, left as passed).
+    subroutine kova_kl004(T, P, N, KCALC, IDX, KDIAG, UNUSED7, KV, CFORM) bind(C, name='KOVA_KL004')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P
+      integer(c_int64_t), intent(in) :: N, KCALC
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      type(*) :: UNUSED7
+      real(c_double), intent(inout) :: KV(*)
+      type(*), intent(in) :: CFORM(*)
+    end subroutine kova_kl004
+
+    ! Surface tension of liquid water, N/m, for the first water entry (SIGMA by list position).
+    subroutine kova_sig003(T, N, KCALC, IDX, UNUSED5, UNUSED6, UNUSED7, UNUSED8, SIGMA, CFORM) &
+        bind(C, name='KOVA_SIG003')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      integer(c_int64_t), intent(in) :: N, KCALC
+      integer(c_int64_t), intent(in) :: IDX(*)
+      type(*) :: UNUSED5, UNUSED6, UNUSED7, UNUSED8
+      real(c_double), intent(inout) :: SIGMA(*)
+      type(*), intent(in) :: CFORM(*)
+    end subroutine kova_sig003
+
+    ! Mixture surface tension, N/m. X, SIG by list position; VW, KMARK by component number.
+    subroutine kova_sig203(X, N, IDX, NEXP, SIG, UNUSED6, VW, KMARK, SIGMX) bind(C, name='KOVA_SIG203')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: NEXP
+      real(c_double), intent(in) :: SIG(*)
+      type(*) :: UNUSED6
+      real(c_double), intent(in) :: VW(*)
+      integer(c_int64_t), intent(in) :: KMARK(*)
+      real(c_double), intent(out) :: SIGMX
+    end subroutine kova_sig203
+
     ! ------------------------------------------------------------ liquid mixtures and diffusion
 
   end interface
@@ -436,6 +522,25 @@ module kova_host
       type(*), intent(in) :: a17(*), a18(*), cid(*), a22(*), a23(*)
       real(c_double), intent(out) :: lnpvap, out2
     end subroutine kova_vapour_pressure
+    ! Water saturation pressure at T, Pa (BIND(C) name 'LUMENA_PSATWI').
+    function kova_water_psat(T) result(psat) bind(C)
+      import :: c_double
+      real(c_double), intent(in) :: T
+      real(c_double) :: psat
+    end function kova_water_psat
+    ! Water molar volume V (m3/kmol) in phase KVL (1 vapour, 2 liquid) at T, P, and with
+    ! OPTION 3 also DVDT = dV/dT at constant pressure (BIND(C) name 'LUMENA_ES15'). I5 to I10
+    ! and I23 are integers (0, 1, 0, 0, 0, 0 and 0 from the library), W12 to W20 work words.
+    subroutine kova_water_volume(T, P, KDIAG, KVL, i5, i6, i7, i8, i9, i10, option, w12, w13, w14, w15, V, &
+                                 w17, w18, w19, w20, DVDT, KER, i23) bind(C)
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P
+      integer(c_int64_t), intent(in) :: KDIAG, KVL, i5, i6, i7, i8, i9, i10, option, i23
+      real(c_double), intent(inout) :: w12, w13, w14, w15, w17, w18, w19, w20
+      real(c_double), intent(out) :: V
+      real(c_double), intent(inout) :: DVDT
+      integer(c_int64_t), intent(inout) :: KER
+    end subroutine kova_water_volume
   end interface
 
 contains

@@ -1,0 +1,17 @@
+// The reference host's water routines (LUMENA_ES15, LUMENA_PSATWI): call counts, for the
+// benchmarks and tests that report how much equation-of-state work a library call costs.
+#pragma once
+
+#include <cstdint>
+
+namespace kova::refhost {
+
+struct WaterCalls {
+  std::int64_t es15 = 0;   // molar-volume evaluations
+  std::int64_t psat = 0;   // saturation-pressure evaluations
+};
+// Calls since the last reset_water_calls().
+WaterCalls water_calls();
+void reset_water_calls();
+
+}  // namespace kova::refhost
