@@ -110,13 +110,18 @@ double chung_low_pressure_viscosity(const Characteristic& q) {
 
 double reduced_density(double v, double vc) { return (0.001 / v) * vc / 6.0; }
 
+bool usable_volume(double v, double vc) {
+  const double y = reduced_density(v, vc);
+  return std::isfinite(v) && y > 0.0 && y < 1.0;
+}
+
 double chung_g1(double y) {
   const double d = 1.0 - y;
   return (1.0 - 0.5 * y) / (d * d * d);
 }
 
 double chung_g2(double y, double a1, double a2, double a3, double a4, double a5) {
-  return (a1 * (1.0 - std::exp(-a4 * y)) / y + (a2 * std::exp(a5 * y) + a3) * chung_g1(y)) /
+  return (a1 * -std::expm1(-a4 * y) / y + (a2 * std::exp(a5 * y) + a3) * chung_g1(y)) /
          (a1 * a4 + a2 + a3);
 }
 

@@ -91,10 +91,16 @@ double chung_low_pressure_viscosity(const Characteristic& q);
 // Reduced density y = rho Vc / 6 for a molar volume v in m3/kmol and Vc in cm3/mol.
 double reduced_density(double v, double vc);
 
+// True when the dense-fluid formulas can take the molar volume v: finite, with 0 < y < 1
+// (V above Vc/6000). At y = 1 G1 is infinite; above it the value is meaningless.
+bool usable_volume(double v, double vc);
+
 // G1 = (1 - 0.5 y) / (1 - y)^3
 double chung_g1(double y);
 // G2 = (A1 (1 - exp(-A4 y)) / y + (A2 exp(A5 y) + A3) G1) / (A1 A4 + A2 + A3), with the
 // first five coefficients of a set (E1..E5 for viscosity, B1..B5 for conductivity).
+// 1 - exp(-A4 y) is evaluated as -expm1(-A4 y), so that G2 tends to 1 as y tends to 0
+// instead of losing every digit to cancellation in dilute gases.
 double chung_g2(double y, double a1, double a2, double a3, double a4, double a5);
 
 // The ten viscosity coefficients E1..E10 (element 0 is E1). kcoef == 1 selects the

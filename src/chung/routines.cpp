@@ -59,6 +59,8 @@ constexpr Model kKvl02{"KVL0    2       ", true, "VAPOR/LIQUID THERMAL CONDUCTIV
 // (numbers 1, 2, 3, 5 and 6 are the missing parameters).
 constexpr std::int64_t kMsgUnusable = 7;
 constexpr std::int64_t kMsgEmptyList = 8;
+constexpr std::int64_t kMsgVolume = 9;
+constexpr std::int64_t kMsgTemperature = 10;
 
 PairArrays with_rows(PairArrays p, std::int64_t ld) {
   p.ld = ld;
@@ -121,7 +123,8 @@ class Call {
   }
 
   // The characteristic quantities of the listed mixture; false (reported, class 2; the
-  // caller stores zero) for an empty list or sums the formulas cannot use.
+  // caller stores zero) for an empty list, an unusable temperature or sums the formulas
+  // cannot use.
   bool mixture(std::int64_t n, const double* x, const std::int64_t* idx, double t, Characteristic& q) const {
     const std::string tail = " / 6X '" + std::string(model_.result) + " IS SET TO ZERO'";
     const std::string head = "6X '" + std::string(model_.title) + ":' / ";
@@ -129,10 +132,42 @@ class Call {
       diag_.message(2, kMsgEmptyList, head + "6X 'NO COMPONENTS IN THE LIST (N =' I6 ')'" + tail, {n});
       return false;
     }
+    if (!temperature(t)) return false;
     q = characteristic(mixture_sums(pairs_, n, x, idx), t);
     if (usable(q)) return true;
     diag_.message(2, kMsgUnusable, head + "6X 'ZERO OR NEGATIVE MIXTURE VALUES OF SIG3, EPSIG3 OR EPSIG2M'" + tail,
                   {});
+    return false;
+  }
+
+  // Whether the temperature is one the formulas can take (positive and finite); when not,
+  // it is reported once (class 2) and the caller stores zero in every result.
+  bool temperature(double t) const {
+    if (t > 0.0 && std::isfinite(t)) return true;
+    diag_.message(2, kMsgTemperature,
+                  "6X '" + std::string(model_.title) + ":' / 6X 'TEMPERATURE' G12.5 ' K IS NOT A POSITIVE NUMBER' / 6X '" +
+                      std::string(model_.result) + " IS SET TO ZERO'",
+                  {t});
+    return false;
+  }
+
+  // Whether the dense-fluid formulas can take molar volume v (list entry i, component c);
+  // when not, it is reported (class 2) and the caller stores zero.
+  bool pure_volume(std::int64_t i, std::int64_t c, double v, const Characteristic& q, CidTable cid) const {
+    if (usable_volume(v, q.vc)) return true;
+    diag_.message(2, kMsgVolume,
+                  "6X '" + std::string(model_.title) + ":' / 6X 'MOLAR VOLUME' G12.5 ' M3/KMOL OF COMPONENT ' 2A4 " +
+                      "' IS NOT' / 6X 'ABOVE VC/6000 (REDUCED DENSITY 1). " + std::string(model_.result) +
+                      "(' I4 ') IS SET TO ZERO'",
+                  {v, cid.word1(c), cid.word2(c), i});
+    return false;
+  }
+  bool mixture_volume(double v, const Characteristic& q) const {
+    if (usable_volume(v, q.vc)) return true;
+    diag_.message(2, kMsgVolume,
+                  "6X '" + std::string(model_.title) + ":' / 6X 'MOLAR VOLUME' G12.5 ' M3/KMOL OF THE MIXTURE IS NOT' / " +
+                      "6X 'ABOVE VC/6000 (REDUCED DENSITY 1). " + std::string(model_.result) + " IS SET TO ZERO'",
+                  {v});
     return false;
   }
 
@@ -180,9 +215,10 @@ void muv008(const double* T, const std::int64_t* N, const std::int64_t* IDX, con
   }
   if (*KCALC > 0) {
     call.parameter_test(n, idx, par, *IDSET, Reals(FLAG), cid);
+    const bool t_ok = n < 1 || call.temperature(*T);
     for (std::int64_t i = 1; i <= n; ++i) {
       Characteristic q;
-      muvlp(i) = call.pure(i, idx(i), *T, cid, q) ? chung_low_pressure_viscosity(q) : 0.0;
+      muvlp(i) = t_ok && call.pure(i, idx(i), *T, cid, q) ? chung_low_pressure_viscosity(q) : 0.0;
     }
   }
   if (call.exit_trace()) {
@@ -204,7 +240,8 @@ void muv206(const double* T, const double* X, const std::int64_t* N, const std::
   if (*KCALC > 0) {
     call.parameter_test(n, idx, par, *IDSET, Reals(FLAG), CidTable(CID));
     Characteristic q;
-    *MUVMXLP = call.mixture(n, X, IDX, *T, q) ? chung_low_pressure_viscosity(q) : 0.0;
+    const bool ok = call.mixture(n, X, IDX, *T, q);
+    *MUVMXLP = ok ? chung_low_pressure_viscosity(q) : 0.0;
   }
   if (call.exit_trace()) host::trace(call.unit(), "2X 6X 'MUVMXLP=' G12.5", {*MUVMXLP});
 }
@@ -223,10 +260,12 @@ void muvl04(const double* T, const std::int64_t* N, const std::int64_t* IDX, con
   const CidTable cid(CID);
 
   call.parameter_test(n, idx, par, *IDSET, Reals(FLAG), cid);
+  const bool t_ok = call.temperature(*T);
   for (std::int64_t i = 1; i <= n; ++i) {
     Characteristic q;
     // The pure-component value keeps its sign.
-    mu(i) = call.pure(i, idx(i), *T, cid, q) ? chung_dense_viscosity(q, v(i), *KCOEF) : 0.0;
+    const bool ok = t_ok && call.pure(i, idx(i), *T, cid, q) && call.pure_volume(i, idx(i), v(i), q, cid);
+    mu(i) = ok ? chung_dense_viscosity(q, v(i), *KCOEF) : 0.0;
   }
 }
 
@@ -247,7 +286,8 @@ void muvl03(const double* T, const double* X, const std::int64_t* N, const std::
   Characteristic q;
   // A strongly polar mixture can give a negative value from an overestimated mixture
   // dipole; the mixture routine returns its magnitude.
-  *MUVMXLP = call.mixture(n, X, IDX, *T, q) ? std::fabs(chung_dense_viscosity(q, *VMX, *KCOEF)) : 0.0;
+  const bool ok = call.mixture(n, X, IDX, *T, q) && call.mixture_volume(*VMX, q);
+  *MUVMXLP = ok ? std::fabs(chung_dense_viscosity(q, *VMX, *KCOEF)) : 0.0;
   if (call.exit_trace()) host::trace(call.unit(), "2X 6X 'MUVMXLP=' G12.5", {*MUVMXLP});
 }
 
@@ -273,10 +313,12 @@ void kvl03(const double* T, const std::int64_t* N, const std::int64_t* IDX, cons
   if (*KCALC > 0 && n >= 1) {
     call.parameter_test(n, idx, par, *IDSET, Reals(FLAG), cid);
     const double r = host::gas_constant();
+    const bool t_ok = call.temperature(*T);
     for (std::int64_t i = 1; i <= n; ++i) {
       Characteristic q;
       const double alpha = cp(i) / r - 2.5;
-      k(i) = call.pure(i, idx(i), *T, cid, q) ? chung_thermal_conductivity(q, v(i), muvlp(i), alpha) : 0.0;
+      const bool ok = t_ok && call.pure(i, idx(i), *T, cid, q) && call.pure_volume(i, idx(i), v(i), q, cid);
+      k(i) = ok ? chung_thermal_conductivity(q, v(i), muvlp(i), alpha) : 0.0;
     }
   }
   if (call.exit_trace()) {
@@ -305,7 +347,8 @@ void kvl02(const double* T, const double* X, const std::int64_t* N, const std::i
     const double r = host::gas_constant();
     const double alpha = (*CPMX - r) / r - 1.5;
     Characteristic q;
-    *KMX = call.mixture(n, X, IDX, *T, q) ? chung_thermal_conductivity(q, *VMX, *MUVMXLP, alpha) : 0.0;
+    const bool ok = call.mixture(n, X, IDX, *T, q) && call.mixture_volume(*VMX, q);
+    *KMX = ok ? chung_thermal_conductivity(q, *VMX, *MUVMXLP, alpha) : 0.0;
   }
   if (call.exit_trace()) host::trace(call.unit(), "2X 10X 'KMX=' G12.5 10X 'KER=' I4", {*KMX, *KER});
 }

@@ -77,6 +77,18 @@ TEST(ChungCharacteristic, OneComponentMixtureIsThePureComponent) {
   EXPECT_EQ(chung_dense_viscosity(a, 0.0482, 0), chung_dense_viscosity(b, 0.0482, 0));
 }
 
+TEST(ChungCharacteristic, UsableVolumes) {
+  // Vc = 100 cm3/mol: the close-packed limit y = 1 is V = Vc/6000 m3/kmol.
+  EXPECT_TRUE(usable_volume(0.02, 100.0));
+  EXPECT_TRUE(usable_volume(1.0e35, 100.0));  // the dilute limit
+  EXPECT_FALSE(usable_volume(100.0 / 6000.0, 100.0));
+  EXPECT_FALSE(usable_volume(0.01, 100.0));
+  EXPECT_FALSE(usable_volume(0.0, 100.0));
+  EXPECT_FALSE(usable_volume(-0.1, 100.0));
+  EXPECT_FALSE(usable_volume(std::nan(""), 100.0));
+  EXPECT_FALSE(usable_volume(INFINITY, 100.0));
+}
+
 TEST(ChungCharacteristic, ZeroSizeOrEnergyIsNotUsable) {
   EXPECT_TRUE(usable(pure(kHexane, 300)));
   Diagonal d = kHexane;
@@ -150,9 +162,12 @@ TEST(ChungViscosity, LargeVolumeGivesLowPressureValue) {
   for (const Diagonal* d : {&kSulfurDioxide, &kAmmonia, &kHexane}) {
     const Characteristic q = pure(*d, 500.0);
     expect_relative(chung_dense_viscosity(q, 1.0e5, 0), chung_low_pressure_viscosity(q), 1e-5);
-    expect_relative(chung_dense_viscosity(q, 1.0e5, 1), chung_low_pressure_viscosity(q), 1e-5);
+    // Far into the dilute gas G2 must still tend to 1, not lose its digits to cancellation.
+    expect_relative(chung_dense_viscosity(q, 1.0e12, 1), chung_low_pressure_viscosity(q), 1e-12);
+    expect_relative(chung_dense_viscosity(q, 1.0e30, 0), chung_low_pressure_viscosity(q), 1e-15);
   }
   EXPECT_NEAR(chung_g1(1e-9), 1.0, 1e-8);
+  EXPECT_DOUBLE_EQ(chung_g2(1e-25, 6.324, 0.00121, 5.283, 6.623, 19.745), 1.0);
 }
 
 TEST(ChungConductivity, WorkedExamples) {

@@ -411,6 +411,38 @@ TEST_F(ChungRoutines, ZeroPairElementsGiveZeroWithAMessage) {
   EXPECT_EQ(printed(2)[2], "      K(   2) IS SET TO ZERO");
 }
 
+TEST_F(ChungRoutines, MolarVolumesAtOrBelowTheClosePackedLimitGiveZeroWithAMessage) {
+  Host h({"n-hexane", "n-heptane"});  // Vc 368 and 428 cm3/mol: y = 1 at 0.0613 and 0.0713
+  const std::vector<double> mu = h.muvl04(300, {0.0, 0.14}, 2);
+  EXPECT_EQ(mu[0], 0.0);
+  EXPECT_GT(mu[1], 0.0);
+  ASSERT_EQ(rec().gate_calls.size(), 1u);
+  EXPECT_EQ(rec().gate_calls[0].cls, 2);
+  EXPECT_EQ(rec().gate_calls[0].num, 9);
+  EXPECT_EQ(printed(0), (std::vector<std::string>{
+                            "      VAPOR/LIQUID VISCOSITY MODEL MUL0CLS/MUV0CLS:",
+                            "      MOLAR VOLUME  0.0000     M3/KMOL OF COMPONENT N-HEXANE IS NOT",
+                            "      ABOVE VC/6000 (REDUCED DENSITY 1). MU(   1) IS SET TO ZERO"}));
+  EXPECT_EQ(h.muvl03(300, {0.5, 0.5}, 0.05, 2), 0.0);
+  EXPECT_EQ(printed(1)[1], "      MOLAR VOLUME 0.50000E-01 M3/KMOL OF THE MIXTURE IS NOT");
+  EXPECT_EQ(h.kvl03(300, {-1.0, std::nan("")}, {1e-5, 1e-5}, {2e5, 2e5}, 2), (std::vector<double>{0.0, 0.0}));
+  EXPECT_EQ(h.kvl02(300, {0.5, 0.5}, 0.0, 1e-5, 2e5, 2), 0.0);
+  EXPECT_EQ(printed(4)[2], "      ABOVE VC/6000 (REDUCED DENSITY 1). KMX IS SET TO ZERO");
+}
+
+TEST_F(ChungRoutines, TemperatureThatIsNotPositiveGivesZeroWithOneMessage) {
+  Host h({"methane", "ethane"});
+  EXPECT_EQ(h.muv008(std::nan(""), 2), (std::vector<double>{0.0, 0.0}));
+  ASSERT_EQ(rec().printed.size(), 1u);
+  EXPECT_EQ(rec().gate_calls[0].num, 10);
+  EXPECT_EQ(printed(0), (std::vector<std::string>{"      LOW PRESSURE VAPOR VISCOSITY MODEL MUV0CLSL:",
+                                                  "      TEMPERATURE         NaN K IS NOT A POSITIVE NUMBER",
+                                                  "      MUVLP IS SET TO ZERO"}));
+  EXPECT_EQ(h.muvl04(0.0, {0.1, 0.1}, 2), (std::vector<double>{0.0, 0.0}));
+  EXPECT_EQ(h.kvl02(-5.0, {0.5, 0.5}, 0.1, 1e-5, 4e4, 2), 0.0);
+  EXPECT_EQ(printed(2)[1], "      TEMPERATURE -5.0000     K IS NOT A POSITIVE NUMBER");
+}
+
 // ---------------------------------------------------------------- reference host
 
 TEST(ChungPairs, CombiningRulesReproduceTheWorkedExampleArrays) {
