@@ -97,6 +97,15 @@ const std::vector<Routine>& catalogue() {
       KOVA_ROUTINE(KOVA_MUV204, "correlations", "T:r:400 P:r:1e5 X:p N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUVMX:R TC:C PC:C "
                                 "ZC:C MW:C MUP:C MUR:c CFORM:cform FLAG:flag CID:cid"),
       KOVA_ROUTINE(KOVA_MUL005, "correlations", "T:r:300 N:n IDX:idx KDIAG:i:0 MUL:P TC:C PC:C MW:C OMEGA:C FLAG:flag CID:cid"),
+
+      // Water and surface tension (KMARK, integers by component number, is read only)
+      KOVA_ROUTINE(KOVA_MUV004, "water", "T:r:400 P:r:1e5 N:n KCALC:i:1 IDX:idx KDIAG:i:0 UNUSED7:x MU:P CFORM:cform"),
+      KOVA_ROUTINE(KOVA_MUL004, "water", "T:r:300 P:r:1e5 N:n KCALC:i:1 IDX:idx KDIAG:i:0 UNUSED7:x MU:P CFORM:cform"),
+      KOVA_ROUTINE(KOVA_KV005, "water", "T:r:400 P:r:1e5 N:n KCALC:i:1 IDX:idx KDIAG:i:0 UNUSED7:x KV:P CFORM:cform"),
+      KOVA_ROUTINE(KOVA_KL004, "water", "T:r:300 P:r:1e5 N:n KCALC:i:1 IDX:idx KDIAG:i:0 UNUSED7:x KV:P CFORM:cform"),
+      KOVA_ROUTINE(KOVA_SIG003, "water", "T:r:300 N:n KCALC:i:1 IDX:idx UNUSED5:x UNUSED6:x UNUSED7:x UNUSED8:x SIGMA:P "
+                                "CFORM:cform"),
+      KOVA_ROUTINE(KOVA_SIG203, "water", "X:p N:n IDX:idx NEXP:i:1 SIG:p:0.03 UNUSED6:x VW:c KMARK:c SIGMX:R"),
   };
   return all;
 }
