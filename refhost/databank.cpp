@@ -142,7 +142,20 @@ std::vector<std::int64_t> ComponentSet::all() const {
   return out;
 }
 
+namespace {
+std::optional<ComponentSet>& current_set() {
+  static std::optional<ComponentSet> set;
+  return set;
+}
+}  // namespace
+
+const ComponentSet* installed_set() {
+  const auto& set = current_set();
+  return set ? &*set : nullptr;
+}
+
 void ComponentSet::install() const {
+  current_set() = *this;
   const std::int64_t n = size();
   std::memcpy(&ZEL_NCOMP[0], &n, 8);
   std::memcpy(&ZEL_PPRIV[9], &n, 8);

@@ -58,11 +58,17 @@ class ComponentSet {
   std::vector<std::int64_t> all() const;
 
   // Makes this set the host's current set: ZEL_NCOMP word 0 and ZEL_PPRIV word 9 (rows of
-  // pair arrays) are set to its size.
+  // pair arrays) are set to its size, and the host routines that need component data read
+  // it from this set (installed_set()).
   void install() const;
 
  private:
   std::vector<const Component*> members_;
 };
+
+// The set last installed, or null before any install(). The host's property routines
+// (equation of state, liquid viscosities and volumes) take their component data from it by
+// component number.
+const ComponentSet* installed_set();
 
 }  // namespace kova::refhost

@@ -65,6 +65,18 @@ void ZEL_WRLINE(const int64_t *unit, const char *text, const int64_t *len);
 
 /* ------------------------------------------------------------ equations of state (sirklib) */
 
+/* Molar volume of a vapour mixture from the host's cubic equation of state, m3/kmol, in V
+   (argument 25). y: mole fractions (n entries), idx: component numbers; i6..i11 the
+   switches 1, 0, 0, 0, 0, 1; w*: work words of the caller; p16..p20 the caller's
+   pass-through arguments. */
+void SIRK_ES01(const double *T, const double *P, const double *y, const int64_t *n,
+               const int64_t *idx, const int64_t *i6, const int64_t *i7, const int64_t *i8,
+               const int64_t *i9, const int64_t *i10, const int64_t *i11, const int64_t *IDSET,
+               const int64_t *KDIAG, double *w14, const kova_word *CID, const void *p16,
+               const void *p17, const void *p18, const void *p19, const void *p20, double *w21,
+               double *w22, double *w23, double *w24, double *V, double *w26, double *w27,
+               double *w28, double *w29, double *w30, double *w31, double *w32);
+
 /* ------------------------------------------------------------ base property models (lumena) */
 
 /* Natural logarithm of the vapour pressure (Pa) of one component at T (K), into lnpvap.
@@ -93,6 +105,47 @@ void LUMENA_ES15(const double *T, const double *P, const int64_t *KDIAG, const i
                  const int64_t *i9, const int64_t *i10, const int64_t *option, double *w12,
                  double *w13, double *w14, double *w15, double *V, double *w17, double *w18,
                  double *w19, double *w20, double *DVDT, int64_t *KER, const int64_t *i23);
+
+/* Liquid mixture viscosity by the host's own mixture model, Pa s, in MULMX. */
+void LUMENA_MUL202(const double *T, const double *X, const int64_t *N, const int64_t *IDX,
+                   const int64_t *KDIAG, double *MULMX, const void *p7, const void *p8,
+                   const double *MW, const void *p10, const void *p11, const kova_word *CID);
+
+/* Liquid mixture viscosity formed from the given pure viscosities MUL, Pa s, in MULMX. */
+void LUMENA_MUL201(const double *T, const double *X, const int64_t *N, const int64_t *IDX,
+                   const double *MUL, const int64_t *KDIAG, double *MULMX, const int64_t *IDSET,
+                   const void *p9, const void *p10, const double *MW, const void *p12);
+
+/* Pure-component liquid viscosities of the n listed components, Pa s, in MUL (n reals). */
+void LUMENA_MUL001(const double *T, const int64_t *n, const int64_t *idx, const int64_t *IDSET,
+                   const int64_t *KDIAG, double *MUL, const void *p7, const void *p8,
+                   const void *p9, const void *p10, const void *p11, const void *p12,
+                   const void *p13, const void *p14, const void *p15, const void *p16);
+
+/* Liquid mixture viscosity from pure viscosities MUL, Pa s, in MULMX (a mixing rule of the
+   host; ld is ZEL_PPRIV word 9, opt the caller's option word). */
+void LUMENA_MUMIX1(const double *T, const int64_t *ld, const int64_t *n, const int64_t *idx,
+                   const double *x, const double *MW, const void *p7, const void *p8,
+                   const double *MUL, double *MULMX, const int64_t *opt);
+
+/* Liquid mixture viscosity by a quadratic mixing rule of the host, Pa s, in MULMX (code is
+   the property code 6). */
+void LUMENA_QUADMX(const double *x, const int64_t *n, const int64_t *idx, const double *MW,
+                   const void *p5, const int64_t *code, const double *MUL, double *MULMX,
+                   const int64_t *opt);
+
+/* Pure-component liquid molar volumes of the listed components, m3/kmol, in VL (by list
+   position). */
+void LUMENA_VL004(const double *T, const int64_t *N, const int64_t *IDX, const int64_t *sw,
+                  const int64_t *KDIAG, const void *p6, const void *p7, const void *p8,
+                  const void *p9, const void *p10, const void *p11, const void *p12,
+                  const void *p13, const void *p14, double *VL, const void *p16,
+                  const void *p17, const void *p18, const void *p19, const double *MW,
+                  const void *p21, const void *p22);
+
+/* Ideal-mixing liquid molar volume from the pure volumes VL, m3/kmol, in VMX. */
+void LUMENA_IDLMIX(const double *X, const int64_t *N, const int64_t *sw, const double *VL,
+                   double *VMX, const void *p6);
 
 #ifdef __cplusplus
 }

@@ -236,6 +236,82 @@ KOVA_API void KOVA_SIG203(const double *X, const int64_t *N, const int64_t *IDX,
 
 /* ------------------------------------------------------------ liquid mixtures and diffusion */
 
+/* Li's rule: liquid mixture thermal conductivity from pure values, W/(m K), in KLMX.
+   X, VL, KL by list position (KL values below 1E-4 are raised in place); IDX, CID name a
+   component in messages; argument 4 is not used. */
+KOVA_API void KOVA_KL204(const double *X, const int64_t *N, const int64_t *IDX,
+                         const void *UNUSED4, const double *VL, double *KL,
+                         const int64_t *KDIAG, double *KLMX, const kova_word *CID);
+
+/* Dawson-Khoury-Kobayashi density correction of low-pressure binary gas diffusion
+   coefficients, m2/s. DV0, DV: N x N by list position, column by column; IPAIR, YPAIR: work;
+   MW, VC, FLAG, CID by component number; P17..P21 passed to the host's equation of state. */
+KOVA_API void KOVA_DV002(const double *X, const int64_t *N, const int64_t *IDX,
+                         const double *T, const double *P, const double *P0, int64_t *IPAIR,
+                         double *YPAIR, const double *DV0, const int64_t *KDIAG, double *DV,
+                         const int64_t *IDSET, double *MW, double *VC, double *FLAG,
+                         const kova_word *CID, const void *P17, const void *P18,
+                         const void *P19, const void *P20, const void *P21);
+
+/* Wilke-Chang binary liquid diffusion coefficients, m2/s, in BINDL (N x N by list
+   position), with the host's own mixture viscosity. MUL by list position; MW, CFORM, VB,
+   FLAG, CID by component number; P13..P16 passed to the host's mixture viscosity. */
+KOVA_API void KOVA_DL001(const double *T, const double *X, const int64_t *N,
+                         const int64_t *IDX, const double *MUL, const int64_t *KDIAG,
+                         double *BINDL, double *MW, const kova_word *CFORM, double *VB,
+                         double *FLAG, const kova_word *CID, const void *P13, const void *P14,
+                         const void *P15, const void *P16);
+
+/* As KOVA_DL001, with the mixture viscosity formed by the host from the given MUL. */
+KOVA_API void KOVA_DL004(const double *T, const double *X, const int64_t *N,
+                         const int64_t *IDX, const double *MUL, const int64_t *KDIAG,
+                         double *BINDL, double *MW, const kova_word *CFORM, double *VB,
+                         double *FLAG, const kova_word *CID, const void *P13, const void *P14,
+                         const void *P15);
+
+/* Wilke-Chang diffusion coefficient of each solute in the mixed solvent of the other
+   entries, m2/s, in DL (by list position; 0 for solvent entries). XS (real) and KW (2N
+   integers) are work arrays; KSOLU (non-zero marks a solute), MW, CFORM, VB, FLAG, CID by
+   component number; KOPT word 1 is handed to the host's mixing rules, word 2 chooses one
+   (2 LUMENA_MUMIX1, 1 LUMENA_QUADMX, else LUMENA_MUL201). The P arguments are passed to the
+   host routines. */
+KOVA_API void KOVA_DL102(const double *T, const double *X, const int64_t *N,
+                         const int64_t *IDX, const int64_t *IDSET, double *XS, int64_t *KW,
+                         const int64_t *KDIAG, double *DL, double *MW, const kova_word *CFORM,
+                         double *VB, const double *KSOLU, double *FLAG, const kova_word *CID,
+                         const void *P16, const void *P17, const void *P18, const void *P19,
+                         const void *P20, const void *P21, const void *P22, const void *P23,
+                         const void *P24, const void *P25, const int64_t *KOPT,
+                         const void *P27, const void *P28, const void *P29);
+
+/* As KOVA_DL102, with the solvent viscosity from KOVA_MUL205 (bio-components). XS, MULW,
+   KW (N integers), KSV (solvent component numbers), VL are work arrays. */
+KOVA_API void KOVA_DL103(const double *T, const double *X, const int64_t *N,
+                         const int64_t *IDX, const int64_t *IDSET, const int64_t *KDIAG,
+                         double *MW, const kova_word *CFORM, double *VB, const double *KSOLU,
+                         double *FLAG, const kova_word *CID, double *XS, double *MULW,
+                         const void *UNUSED15, int64_t *KW, int64_t *KSV, const void *P18,
+                         const void *P19, const void *P20, const void *P21, const void *P22,
+                         const void *P23, const void *P24, const int64_t *KBIO,
+                         const double *MULBPS, double *VL, const void *P28, const void *P29,
+                         const void *P30, const void *P31, const void *P32, const double *XTOL,
+                         double *DL, const void *P35, const void *P36, const void *P37,
+                         const void *P38, const void *P39, const void *P40, const void *P41,
+                         const void *P42);
+
+/* Liquid mixture viscosity with bio-components, Pa s, in MULMX. X, MUL, VL by list
+   position; KBIO (1 marks a bio-component), MW, MULBPS (a, b, d, lower and upper bound per
+   component) by component number; XTOL: smallest solvent mole-fraction total that is
+   inverted. The P arguments are passed to the host's liquid-volume routines. */
+KOVA_API void KOVA_MUL205(const double *T, const double *X, const int64_t *N,
+                          const int64_t *IDX, const double *MUL, const int64_t *KDIAG,
+                          const void *P7, const void *P8, const void *P9, const void *P10,
+                          const void *P11, const void *P12, const void *P13, const void *P14,
+                          const void *P15, const int64_t *KBIO, const double *MW,
+                          const double *MULBPS, double *VL, const void *P20, double *MULMX,
+                          const double *XTOL, const void *P23, const void *P24,
+                          const void *P25, const void *P26, const void *P27);
+
 #ifdef __cplusplus
 }
 #endif
