@@ -106,11 +106,11 @@ using namespace kova::refhost;
 
 extern "C" {
 
-void SIRK_ES01(const double* T, const double* P, const double* y, const int64_t* n, const int64_t* idx,
+void SIRK_ES01(const double* T, const double* P, const double* y, const int64_t* n, const int64_t* idx, const int64_t*,
                const int64_t*, const int64_t*, const int64_t*, const int64_t*, const int64_t*, const int64_t*,
-               const int64_t*, const int64_t*, double*, const kova_word*, const void*, const void*, const void*,
-               const void*, const void*, double*, double*, double*, double*, double* V, double*, double*, double*,
-               double*, double*, double*, double*) {
+               const int64_t*, double*, const kova_word*, const void*, const void*, const void*, const void*,
+               const void*, double*, double*, double*, double*, double* V, double*, double*, double*, double*, double*,
+               double*, double*) {
   const double r = gas_constant(), t = *T, p = *P;
   // Van der Waals one-fluid mixing without interaction parameters.
   double a = 0.0, b = 0.0;
@@ -138,15 +138,13 @@ void LUMENA_MUL001(const double* T, const int64_t* n, const int64_t* idx, const 
   for (std::int64_t i = 0; i < *n; ++i) MUL[i] = dippr101_viscosity(idx[i], *T);
 }
 
-void LUMENA_MUL201(const double*, const double* X, const int64_t* N, const int64_t*, const double* MUL,
-                   const int64_t*, double* MULMX, const int64_t*, const void*, const void*, const double*,
-                   const void*) {
+void LUMENA_MUL201(const double*, const double* X, const int64_t* N, const int64_t*, const double* MUL, const int64_t*,
+                   double* MULMX, const int64_t*, const void*, const void*, const double*, const void*) {
   *MULMX = log_rule(*N, X, MUL);
 }
 
 void LUMENA_MUL202(const double* T, const double* X, const int64_t* N, const int64_t* IDX, const int64_t*,
-                   double* MULMX, const void*, const void*, const double*, const void*, const void*,
-                   const kova_word*) {
+                   double* MULMX, const void*, const void*, const double*, const void*, const void*, const kova_word*) {
   std::vector<double> mu;
   for (std::int64_t i = 0; i < *N; ++i) mu.push_back(dippr101_viscosity(IDX[i], *T));
   *MULMX = log_rule(*N, X, mu.data());
@@ -162,8 +160,8 @@ void LUMENA_MUMIX1(const double*, const int64_t*, const int64_t* n, const int64_
 }
 
 // Quadratic rule with geometric-mean pair viscosities: mu = sum_i sum_j w_i w_j sqrt(mu_i mu_j).
-void LUMENA_QUADMX(const double* x, const int64_t* n, const int64_t* idx, const double* MW, const void*,
-                   const int64_t*, const double* MUL, double* MULMX, const int64_t* opt) {
+void LUMENA_QUADMX(const double* x, const int64_t* n, const int64_t* idx, const double* MW, const void*, const int64_t*,
+                   const double* MUL, double* MULMX, const int64_t* opt) {
   const std::vector<double> w = weights(*n, x, idx, MW, *opt);
   double s = 0.0;
   for (std::int64_t i = 0; i < *n; ++i)

@@ -46,11 +46,11 @@ bool wilke_chang_water(std::string_view word1, std::string_view word2) { return 
 
 double association_factor(std::string_view word1, std::string_view word2) {
   const bool blank2 = is(word2, "");
-  if (is(word1, "H2O")) return blank2 ? 2.26 : 1.0;   // water (Hayduk and Laudie)
-  if (is(word1, "CH4O")) return blank2 ? 1.9 : 1.0;   // methanol
-  if (is(word1, "C2H6")) return is(word2, "O-2") ? 1.5 : 1.0;  // ethanol
+  if (is(word1, "H2O")) return blank2 ? 2.26 : 1.0;                                // water (Hayduk and Laudie)
+  if (is(word1, "CH4O")) return blank2 ? 1.9 : 1.0;                                // methanol
+  if (is(word1, "C2H6")) return is(word2, "O-2") ? 1.5 : 1.0;                      // ethanol
   if (is(word1, "C3H8")) return is(word2, "O-1") || is(word2, "O-2") ? 1.2 : 1.0;  // propanols
-  if (is(word1, "C4H1")) return is(word2, "0O-1") ? 1.2 : 1.0;  // 1-butanol
+  if (is(word1, "C4H1")) return is(word2, "0O-1") ? 1.2 : 1.0;                     // 1-butanol
   return 1.0;
 }
 

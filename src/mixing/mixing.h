@@ -74,8 +74,7 @@ inline constexpr double kWaterSoluteDivisor = 2.3;
 //   D = (Dkl mu_l)^(xl/s) (Dlk mu_k)^(xk/s) / mu_mix,  s = xk + xl
 // Dkl: k dilute in l; Dlk: l dilute in k. When s <= 0 the geometric mean
 // sqrt(Dkl mu_l Dlk mu_k) / mu_mix is used.
-double vignes_viscosity_weighted(double dkl, double mu_l, double dlk, double mu_k, double xk, double xl,
-                                 double mu_mix);
+double vignes_viscosity_weighted(double dkl, double mu_l, double dlk, double mu_k, double xk, double xl, double mu_mix);
 
 // Mixed-solvent form (Perkins and Geankoplis 1969): a solute of boiling-point volume vb in
 // a solvent whose association-weighted molecular weight is q/s (q = sum x phi M, s = sum x

@@ -35,9 +35,9 @@ constexpr RoutineId kMul205{"MUL2    05      "};
 constexpr double kMinConductivity = 1.0e-4;
 
 // Defaults written into the host's arrays when a parameter is missing.
-constexpr double kDefaultMw = 86.178;     // kg/kmol
-constexpr double kDefaultVc = 0.369445;   // m3/kmol
-constexpr double kDefaultVb = 0.140903;   // m3/kmol
+constexpr double kDefaultMw = 86.178;    // kg/kmol
+constexpr double kDefaultVc = 0.369445;  // m3/kmol
+constexpr double kDefaultVb = 0.140903;  // m3/kmol
 
 // Integer constants passed by reference to the host routines.
 constexpr std::int64_t kZero = 0;
@@ -58,9 +58,9 @@ inline std::size_t at(std::int64_t i, std::int64_t j, std::int64_t n) {
 // Checks MW and a second parameter (VC or VB) of every unchecked component, in that order,
 // writing the defaults. The parameter lines are built from the two prefixes, with the data
 // set number when idset is given.
-void check_mw_and(const Diag& diag, std::string_view header, std::string_view mw_line,
-                  std::string_view other_line, double other_default, const std::int64_t* idset,
-                  std::int64_t n, Ints idx, Reals mw, Reals other, Reals flag, CidTable cid) {
+void check_mw_and(const Diag& diag, std::string_view header, std::string_view mw_line, std::string_view other_line,
+                  double other_default, const std::int64_t* idset, std::int64_t n, Ints idx, Reals mw, Reals other,
+                  Reals flag, CidTable cid) {
   const double marker = host::missing_marker();
   MissingReport report(diag, header, /*zero19=*/true);
   host::for_unchecked(n, idx, flag, [&](std::int64_t, std::int64_t c) {
@@ -78,8 +78,8 @@ void check_mw_and(const Diag& diag, std::string_view header, std::string_view mw
 }  // namespace
 
 // ============================================================== Li's rule
-void kl204(const double* X, const std::int64_t* N, const std::int64_t* IDX, const void*, const double* VL,
-           double* KL, const std::int64_t* KDIAG, double* KLMX, const kova_word* CID) {
+void kl204(const double* X, const std::int64_t* N, const std::int64_t* IDX, const void*, const double* VL, double* KL,
+           const std::int64_t* KDIAG, double* KLMX, const kova_word* CID) {
   const std::int64_t n = *N;
   const Ints idx(IDX);
   const Reals kl(KL);
@@ -122,8 +122,8 @@ void dv002(const double* X, const std::int64_t* N, const std::int64_t* IDX, cons
 
   check_mw_and(diag, "6X 'DIFFUSION COEFFICIENT MODEL DV1DKK HAS MISSING ' 'PARAMETERS:' /",
                "6X 'MW (DATA SET ' I3 ') MISSING FOR COMPONENT ' 2A4",
-               "6X 'VC (DATA SET ' I3 ') MISSING FOR COMPONENT ' 2A4", kDefaultVc, IDSET, n, idx, mw, vc,
-               Reals(FLAG), CidTable(CID));
+               "6X 'VC (DATA SET ' I3 ') MISSING FOR COMPONENT ' 2A4", kDefaultVc, IDSET, n, idx, mw, vc, Reals(FLAG),
+               CidTable(CID));
 
   // An empty list has no element (1,1) to clear.
   if (n < 1) return;
@@ -133,9 +133,9 @@ void dv002(const double* X, const std::int64_t* N, const std::int64_t* IDX, cons
   double work[12] = {};
   double v0 = 0.0, v = 0.0;
   auto pair_volume = [&](const double* pressure, double* out) {
-    SIRK_ES01(T, pressure, YPAIR, &kTwo, IPAIR, &kOne, &kZero, &kZero, &kZero, &kZero, &kOne, IDSET, KDIAG,
-              &work[0], CID, P17, P18, P19, P20, P21, &work[1], &work[2], &work[3], &work[4], out, &work[5],
-              &work[6], &work[7], &work[8], &work[9], &work[10], &work[11]);
+    SIRK_ES01(T, pressure, YPAIR, &kTwo, IPAIR, &kOne, &kZero, &kZero, &kZero, &kZero, &kOne, IDSET, KDIAG, &work[0],
+              CID, P17, P18, P19, P20, P21, &work[1], &work[2], &work[3], &work[4], out, &work[5], &work[6], &work[7],
+              &work[8], &work[9], &work[10], &work[11]);
   };
 
   for (std::int64_t k = 2; k <= n; ++k) {
@@ -163,10 +163,9 @@ namespace {
 enum class MixtureViscosity { HostModel, FromGiven };
 
 void wilke_chang_binary(const RoutineId& id, MixtureViscosity how, const double* T, const double* X,
-                        const std::int64_t* N, const std::int64_t* IDX, const double* MUL,
-                        const std::int64_t* KDIAG, double* BINDL, double* MW, const kova_word* CFORM, double* VB,
-                        double* FLAG, const kova_word* CID, const void* P13, const void* P14, const void* P15,
-                        const void* P16) {
+                        const std::int64_t* N, const std::int64_t* IDX, const double* MUL, const std::int64_t* KDIAG,
+                        double* BINDL, double* MW, const kova_word* CFORM, double* VB, double* FLAG,
+                        const kova_word* CID, const void* P13, const void* P14, const void* P15, const void* P16) {
   const std::int64_t n = *N;
   const double t = *T;
   const Ints idx(IDX);
@@ -176,8 +175,8 @@ void wilke_chang_binary(const RoutineId& id, MixtureViscosity how, const double*
   const Diag diag(id, KDIAG, host::Closing::Word19);
 
   check_mw_and(diag, "6X 'DIFFUSION COEFFICIENT MODEL DL0WCV HAS MISSING ' 'PARAMETERS:' /",
-               "6X 'MW MISSING FOR COMPONENT ' 2A4", "6X 'VB MISSING FOR COMPONENT ' 2A4", kDefaultVb, nullptr, n,
-               idx, mw, vb, Reals(FLAG), CidTable(CID));
+               "6X 'MW MISSING FOR COMPONENT ' 2A4", "6X 'VB MISSING FOR COMPONENT ' 2A4", kDefaultVb, nullptr, n, idx,
+               mw, vb, Reals(FLAG), CidTable(CID));
 
   double mulmx = 0.0;
   if (how == MixtureViscosity::HostModel) {
@@ -204,10 +203,8 @@ void wilke_chang_binary(const RoutineId& id, MixtureViscosity how, const double*
     for (std::int64_t l = 1; l < k; ++l) {
       const std::int64_t cl = idx(l);
       // Solute first, solvent second: k dilute in l, then l dilute in k.
-      double dkl = wilke_chang(t, association_factor(cform.word(cl, 1), cform.word(cl, 2)), mw(cl), mul(l),
-                               vb(ck));
-      double dlk = wilke_chang(t, association_factor(cform.word(ck, 1), cform.word(ck, 2)), mw(ck), mul(k),
-                               vb(cl));
+      double dkl = wilke_chang(t, association_factor(cform.word(cl, 1), cform.word(cl, 2)), mw(cl), mul(l), vb(ck));
+      double dlk = wilke_chang(t, association_factor(cform.word(ck, 1), cform.word(ck, 2)), mw(ck), mul(k), vb(cl));
       if (wilke_chang_water(cform.word(ck, 1), cform.word(ck, 2))) dkl /= kWaterSoluteDivisor;
       if (wilke_chang_water(cform.word(cl, 1), cform.word(cl, 2))) dlk /= kWaterSoluteDivisor;
       const double d = vignes_viscosity_weighted(dkl, mul(l), dlk, mul(k), x(k), x(l), mulmx);
@@ -228,15 +225,15 @@ void wilke_chang_binary(const RoutineId& id, MixtureViscosity how, const double*
 void dl001(const double* T, const double* X, const std::int64_t* N, const std::int64_t* IDX, const double* MUL,
            const std::int64_t* KDIAG, double* BINDL, double* MW, const kova_word* CFORM, double* VB, double* FLAG,
            const kova_word* CID, const void* P13, const void* P14, const void* P15, const void* P16) {
-  wilke_chang_binary(kDl001, MixtureViscosity::HostModel, T, X, N, IDX, MUL, KDIAG, BINDL, MW, CFORM, VB, FLAG,
-                     CID, P13, P14, P15, P16);
+  wilke_chang_binary(kDl001, MixtureViscosity::HostModel, T, X, N, IDX, MUL, KDIAG, BINDL, MW, CFORM, VB, FLAG, CID,
+                     P13, P14, P15, P16);
 }
 
 void dl004(const double* T, const double* X, const std::int64_t* N, const std::int64_t* IDX, const double* MUL,
            const std::int64_t* KDIAG, double* BINDL, double* MW, const kova_word* CFORM, double* VB, double* FLAG,
            const kova_word* CID, const void* P13, const void* P14, const void* P15) {
-  wilke_chang_binary(kDl004, MixtureViscosity::FromGiven, T, X, N, IDX, MUL, KDIAG, BINDL, MW, CFORM, VB, FLAG,
-                     CID, P13, P14, P15, nullptr);
+  wilke_chang_binary(kDl004, MixtureViscosity::FromGiven, T, X, N, IDX, MUL, KDIAG, BINDL, MW, CFORM, VB, FLAG, CID,
+                     P13, P14, P15, nullptr);
 }
 
 // ============================================================== Wilke-Chang, mixed solvent
@@ -339,8 +336,8 @@ double dl102_viscosity(const MixedSolvent& a, std::int64_t u, const void* contex
     own.assign(static_cast<std::size_t>(u), 0.0);
     mul = own.data();
   }
-  LUMENA_MUL001(a.T, &u, a.KSV, a.IDSET, a.KDIAG, mul, h.p16, h.p17, h.p18, h.p19, a.CID, a.MW, h.p22, h.p23,
-                h.p24, h.p25);
+  LUMENA_MUL001(a.T, &u, a.KSV, a.IDSET, a.KDIAG, mul, h.p16, h.p17, h.p18, h.p19, a.CID, a.MW, h.p22, h.p23, h.p24,
+                h.p25);
   const std::int64_t option = h.kopt[0];
   double mum = 0.0;
   switch (h.kopt[1]) {
@@ -373,41 +370,55 @@ struct Dl103Host {
 
 double dl103_viscosity(const MixedSolvent& a, std::int64_t u, const void* context) {
   const auto& h = *static_cast<const Dl103Host*>(context);
-  LUMENA_MUL001(a.T, &u, a.KSV, a.IDSET, a.KDIAG, h.mulw, h.p29, h.p30, h.p31, h.p32, a.CID, a.MW, h.p18, h.p36,
-                h.p39, h.p40);
+  LUMENA_MUL001(a.T, &u, a.KSV, a.IDSET, a.KDIAG, h.mulw, h.p29, h.p30, h.p31, h.p32, a.CID, a.MW, h.p18, h.p36, h.p39,
+                h.p40);
   double mum = 0.0;
-  mul205(a.T, a.XS, &u, a.KSV, h.mulw, a.KDIAG, a.IDSET, h.p18, h.p19, h.p20, h.p21, h.p22, a.CID, h.p23,
-              h.p24, h.kbio, a.MW, h.mulbps, h.vl, h.p28, &mum, h.xtol, h.p35, h.p37, h.p38, h.p41, h.p42);
+  mul205(a.T, a.XS, &u, a.KSV, h.mulw, a.KDIAG, a.IDSET, h.p18, h.p19, h.p20, h.p21, h.p22, a.CID, h.p23, h.p24, h.kbio,
+         a.MW, h.mulbps, h.vl, h.p28, &mum, h.xtol, h.p35, h.p37, h.p38, h.p41, h.p42);
   return mum;
 }
 
 }  // namespace
 
-void dl102(const double* T, const double* X, const std::int64_t* N, const std::int64_t* IDX,
-           const std::int64_t* IDSET, double* XS, std::int64_t* KW, const std::int64_t* KDIAG, double* DL, double* MW,
-           const kova_word* CFORM, double* VB, const double* KSOLU, double* FLAG, const kova_word* CID,
-           const void* P16, const void* P17, const void* P18, const void* P19, const void* P20, const void* P21,
-           const void* P22, const void* P23, const void* P24, const void* P25, const std::int64_t* KOPT,
-           const void* P27, const void* P28, const void* P29) {
+void dl102(const double* T, const double* X, const std::int64_t* N, const std::int64_t* IDX, const std::int64_t* IDSET,
+           double* XS, std::int64_t* KW, const std::int64_t* KDIAG, double* DL, double* MW, const kova_word* CFORM,
+           double* VB, const double* KSOLU, double* FLAG, const kova_word* CID, const void* P16, const void* P17,
+           const void* P18, const void* P19, const void* P20, const void* P21, const void* P22, const void* P23,
+           const void* P24, const void* P25, const std::int64_t* KOPT, const void* P27, const void* P28,
+           const void* P29) {
   const std::int64_t n = *N > 0 ? *N : 0;
   const MixedSolvent a{kDl102, "6X 'DIFFUSION COEFFICIENT MODEL DL1WCA HAS MISSING ' 'PARAMETERS:' /",
-                       T, X, N, IDX, IDSET, KDIAG, DL, MW, CFORM, VB, KSOLU, FLAG, CID, KW, KW + n, XS};
+                       T,      X,
+                       N,      IDX,
+                       IDSET,  KDIAG,
+                       DL,     MW,
+                       CFORM,  VB,
+                       KSOLU,  FLAG,
+                       CID,    KW,
+                       KW + n, XS};
   const Dl102Host h{P16, P17, P18, P19, P20, P21, P22, P23, P24, P25, KOPT, P27, P28, P29};
   mixed_solvent(a, dl102_viscosity, &h);
 }
 
-void dl103(const double* T, const double* X, const std::int64_t* N, const std::int64_t* IDX,
-           const std::int64_t* IDSET, const std::int64_t* KDIAG, double* MW, const kova_word* CFORM, double* VB,
-           const double* KSOLU, double* FLAG, const kova_word* CID, double* XS, double* MULW, const void*,
-           std::int64_t* KW, std::int64_t* KSV, const void* P18, const void* P19, const void* P20, const void* P21,
-           const void* P22, const void* P23, const void* P24, const std::int64_t* KBIO, const double* MULBPS,
-           double* VL, const void* P28, const void* P29, const void* P30, const void* P31, const void* P32,
-           const double* XTOL, double* DL, const void* P35, const void* P36, const void* P37, const void* P38,
-           const void* P39, const void* P40, const void* P41, const void* P42) {
+void dl103(const double* T, const double* X, const std::int64_t* N, const std::int64_t* IDX, const std::int64_t* IDSET,
+           const std::int64_t* KDIAG, double* MW, const kova_word* CFORM, double* VB, const double* KSOLU, double* FLAG,
+           const kova_word* CID, double* XS, double* MULW, const void*, std::int64_t* KW, std::int64_t* KSV,
+           const void* P18, const void* P19, const void* P20, const void* P21, const void* P22, const void* P23,
+           const void* P24, const std::int64_t* KBIO, const double* MULBPS, double* VL, const void* P28,
+           const void* P29, const void* P30, const void* P31, const void* P32, const double* XTOL, double* DL,
+           const void* P35, const void* P36, const void* P37, const void* P38, const void* P39, const void* P40,
+           const void* P41, const void* P42) {
   const MixedSolvent a{kDl103, "6X 'DIFFUSION COEFFICIENT MODEL DL1WCV HAS MISSING ' 'PARAMETERS:' /",
-                       T, X, N, IDX, IDSET, KDIAG, DL, MW, CFORM, VB, KSOLU, FLAG, CID, KW, KSV, XS};
-  const Dl103Host h{MULW, P18,    P19, P20, P21, P22, P23, P24, KBIO, MULBPS, VL,  P28, P29,
-                    P30,  P31,    P32, XTOL, P35, P36, P37, P38, P39,  P40,    P41, P42};
+                       T,      X,
+                       N,      IDX,
+                       IDSET,  KDIAG,
+                       DL,     MW,
+                       CFORM,  VB,
+                       KSOLU,  FLAG,
+                       CID,    KW,
+                       KSV,    XS};
+  const Dl103Host h{MULW, P18, P19, P20,  P21, P22, P23, P24, KBIO, MULBPS, VL,  P28, P29,
+                    P30,  P31, P32, XTOL, P35, P36, P37, P38, P39,  P40,    P41, P42};
   mixed_solvent(a, dl103_viscosity, &h);
 }
 
@@ -420,11 +431,10 @@ double stored_reciprocal = 1.0;
 }  // namespace
 
 void mul205(const double* T, const double* X, const std::int64_t* N, const std::int64_t* IDX, const double* MUL,
-            const std::int64_t* KDIAG, const void* P7, const void* P8, const void* P9, const void* P10,
-            const void* P11, const void* P12, const void* P13, const void* P14, const void* P15,
-            const std::int64_t* KBIO, const double* MW, const double* MULBPS, double* VL, const void* P20,
-            double* MULMX, const double* XTOL, const void* P23, const void* P24, const void* P25,
-            const void* P26, const void* P27) {
+            const std::int64_t* KDIAG, const void* P7, const void* P8, const void* P9, const void* P10, const void* P11,
+            const void* P12, const void* P13, const void* P14, const void* P15, const std::int64_t* KBIO,
+            const double* MW, const double* MULBPS, double* VL, const void* P20, double* MULMX, const double* XTOL,
+            const void* P23, const void* P24, const void* P25, const void* P26, const void* P27) {
   const std::int64_t n = *N;
   const Ints idx(IDX), kbio(KBIO);
   const CReals x(X), mul(MUL), mw(MW);
@@ -457,8 +467,7 @@ void mul205(const double* T, const double* X, const std::int64_t* N, const std::
   }
 
   // Mixture molar volume from the host's pure liquid volumes and its ideal-mixing rule.
-  LUMENA_VL004(T, N, IDX, &kOne, KDIAG, P7, P8, P9, P10, P11, P12, P13, P14, P15, VL, P20, P23, P24, P25, MW, P26,
-               P27);
+  LUMENA_VL004(T, N, IDX, &kOne, KDIAG, P7, P8, P9, P10, P11, P12, P13, P14, P15, VL, P20, P23, P24, P25, MW, P26, P27);
   double vmx = 0.0;
   LUMENA_IDLMIX(X, N, &kOne, VL, &vmx, P23);
 
