@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "methane_eos.h"
 #include "refhost.h"
 
 extern "C" {
@@ -69,6 +70,7 @@ void reset() {
   ZEL_ERRTWO[15].c[0] = kDelimiter;
   set_int(ZEL_ERRTWO, 56, 1);
   set_real(NORVA_PPGLOB, 2, kGasConstant);
+  methane::load_reference_constants();
   State& s = state();
   s.rec = Record{};
   s.forced = false;

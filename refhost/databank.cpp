@@ -159,6 +159,37 @@ void ComponentSet::install() const {
   const std::int64_t n = size();
   std::memcpy(&ZEL_NCOMP[0], &n, 8);
   std::memcpy(&ZEL_PPRIV[9], &n, 8);
+  fill_store();
+}
+
+std::int64_t store_block(std::string_view column) {
+  const auto& values = databank().front().values;
+  for (std::size_t k = 0; k < values.size(); ++k)
+    if (values[k].first == column) return static_cast<std::int64_t>(k) + 1;
+  throw std::invalid_argument("no databank column " + std::string(column));
+}
+
+std::int64_t store_spare_block() { return static_cast<std::int64_t>(databank().front().values.size()) + 1; }
+
+void ComponentSet::fill_store() const {
+  const std::int64_t n = size();
+  const std::int64_t blocks = store_spare_block();
+  if (blocks * n > kPlexWords) throw std::length_error("parameter store too small for the component set");
+  const auto offset = [n](std::int64_t block) { return (block - 1) * n; };
+  for (std::int64_t k = 1; k <= blocks; ++k) {
+    const std::int64_t off = offset(k);
+    std::memcpy(&ZEL_IPOFF1[k], &off, 8);
+    for (std::int64_t c = 1; c <= n; ++c) {
+      const double v =
+          k < blocks ? members_[c - 1]->get(databank().front().values[k - 1].first).value_or(kMissing) : kMissing;
+      std::memcpy(&ZEL_PLEX[off + c - 1], &v, 8);
+    }
+  }
+  const std::pair<int, const char*> aux[] = {{799, "MW"}, {800, "TC"}, {802, "PC"}, {803, "ZC"}};
+  for (const auto& [word, column] : aux) {
+    const std::int64_t off = offset(store_block(column));
+    std::memcpy(&ZEL_IPOFF1[word], &off, 8);
+  }
 }
 
 }  // namespace kova::refhost

@@ -33,6 +33,11 @@ const std::vector<Component>& databank();
 // A databank component by name (case-insensitive), CAS number or formula; null if none.
 const Component* find_component(std::string_view key);
 
+// The parameter-store block number (ZEL_IPOFF1 word) of a numeric databank column, for
+// example "CPIG_A0"; the spare block of markers has number store_spare_block().
+std::int64_t store_block(std::string_view column);
+std::int64_t store_spare_block();
+
 // Packs up to 4 characters into an identifier word: the characters, then blanks.
 kova_word pack_word(std::string_view four);
 
@@ -58,9 +63,17 @@ class ComponentSet {
   std::vector<std::int64_t> all() const;
 
   // Makes this set the host's current set: ZEL_NCOMP word 0 and ZEL_PPRIV word 9 (rows of
-  // pair arrays) are set to its size, and the host routines that need component data read
-  // it from this set (installed_set()).
+  // pair arrays) are set to its size, the host routines that need component data read it
+  // from this set (installed_set()), and the parameter store is filled (fill_store).
   void install() const;
+
+  // Fills the host's parameter store with this set's parameters: ZEL_PLEX holds one block of
+  // size() words (by component number, the missing-value marker for an empty field) for
+  // every numeric databank column, in file order, then one spare block of markers;
+  // ZEL_IPOFF1 word k is the store position just before the first value of block k
+  // (store_block gives k for a column). Words 799, 800, 802 and 803 of ZEL_IPOFF1 name the
+  // MW, TC, PC and ZC blocks, the auxiliary blocks of the host's ideal-gas model.
+  void fill_store() const;
 
  private:
   std::vector<const Component*> members_;

@@ -77,6 +77,18 @@ void SIRK_ES01(const double *T, const double *P, const double *y, const int64_t 
                double *w22, double *w23, double *w24, double *V, double *w26, double *w27,
                double *w28, double *w29, double *w30, double *w31, double *w32);
 
+/* Molar volume of the corresponding-states reference fluid (methane) at t0 (K) and p0 (Pa)
+   in the phase kvl (1 vapour, 2 liquid). one: integer 1; idx: the caller's component list;
+   iptr, iptr2: the caller's work offset table (passed twice); w8..w11: four words set to
+   zero; i12: integer set to 1; one13: integer 1; kdiag: diagnostic level; r1..r10: ten
+   result areas of two reals each, r5[0] receives the molar volume V0 in m3/kmol; extra: one
+   further result word. Only r5[0] is read by the library. */
+void SIRK_ES34(const double *t0, const double *p0, const int64_t *one, const int64_t *idx,
+               const int64_t *iptr, const int64_t *iptr2, const int64_t *kvl, double *w8,
+               double *w9, double *w10, double *w11, int64_t *i12, const int64_t *one13,
+               const int64_t *kdiag, double *r1, double *r2, double *r3, double *r4, double *r5,
+               double *r6, double *r7, double *r8, double *r9, double *r10, double *extra);
+
 /* ------------------------------------------------------------ base property models (lumena) */
 
 /* Natural logarithm of the vapour pressure (Pa) of one component at T (K), into lnpvap.
@@ -146,6 +158,45 @@ void LUMENA_VL004(const double *T, const int64_t *N, const int64_t *IDX, const i
 /* Ideal-mixing liquid molar volume from the pure volumes VL, m3/kmol, in VMX. */
 void LUMENA_IDLMIX(const double *X, const int64_t *N, const int64_t *sw, const double *VL,
                    double *VMX, const void *p6);
+
+/* Store positions of the parameter blocks of the ideal-gas heat-capacity model, for
+   LUMENA_IDLGS1. one: integer 1; p1..p47: positions in ZEL_PLEX (counted from 1) of the
+   first value of each block. */
+void LUMENA_IDLGSF(const int64_t *one,
+                   int64_t *p1, int64_t *p2, int64_t *p3, int64_t *p4, int64_t *p5, int64_t *p6,
+                   int64_t *p7, int64_t *p8, int64_t *p9, int64_t *p10, int64_t *p11, int64_t *p12,
+                   int64_t *p13, int64_t *p14, int64_t *p15, int64_t *p16, int64_t *p17, int64_t *p18,
+                   int64_t *p19, int64_t *p20, int64_t *p21, int64_t *p22, int64_t *p23, int64_t *p24,
+                   int64_t *p25, int64_t *p26, int64_t *p27, int64_t *p28, int64_t *p29, int64_t *p30,
+                   int64_t *p31, int64_t *p32, int64_t *p33, int64_t *p34, int64_t *p35, int64_t *p36,
+                   int64_t *p37, int64_t *p38, int64_t *p39, int64_t *p40, int64_t *p41, int64_t *p42,
+                   int64_t *p43, int64_t *p44, int64_t *p45, int64_t *p46, int64_t *p47);
+
+/* Ideal-gas molar heat capacity of each listed component at t, J/(kmol K), into cp (n reals,
+   list order). zero6: integer 0; two7: integer 2; z8..z12: integers 0; w13..w15 and
+   w17..w24: work outputs; b1..b48: the parameter blocks of ZEL_PLEX at the positions from
+   LUMENA_IDLGSF (the 48th is the first word of the store, see the library's notes);
+   out2: a second output array of n reals, not read; then four pairs of a parameter block
+   (ZEL_PLEX at the ZEL_IPOFF1 words 800, 802, 803, 799) and an integer (20, 36, 69, 79). */
+void LUMENA_IDLGS1(const double *t, const double *x, const int64_t *n, const int64_t *idx,
+                   const int64_t *kdiag, const int64_t *zero6, const int64_t *two7,
+                   const int64_t *z8, const int64_t *z9, const int64_t *z10, const int64_t *z11,
+                   const int64_t *z12, double *w13, double *w14, double *w15, double *cp,
+                   double *w17, double *w18, double *w19, double *w20, double *w21, double *w22,
+                   double *w23, double *w24,
+                   const kova_word *b1, const kova_word *b2, const kova_word *b3, const kova_word *b4, const kova_word *b5,
+                   const kova_word *b6, const kova_word *b7, const kova_word *b8, const kova_word *b9, const kova_word *b10,
+                   const kova_word *b11, const kova_word *b12, const kova_word *b13, const kova_word *b14, const kova_word *b15,
+                   const kova_word *b16, const kova_word *b17, const kova_word *b18, const kova_word *b19, const kova_word *b20,
+                   const kova_word *b21, const kova_word *b22, const kova_word *b23, const kova_word *b24, const kova_word *b25,
+                   const kova_word *b26, const kova_word *b27, const kova_word *b28, const kova_word *b29, const kova_word *b30,
+                   const kova_word *b31, const kova_word *b32, const kova_word *b33, const kova_word *b34, const kova_word *b35,
+                   const kova_word *b36, const kova_word *b37, const kova_word *b38, const kova_word *b39, const kova_word *b40,
+                   const kova_word *b41, const kova_word *b42, const kova_word *b43, const kova_word *b44, const kova_word *b45,
+                   const kova_word *b46, const kova_word *b47, const kova_word *b48,
+                   double *out2, const kova_word *q1, const int64_t *k1, const kova_word *q2,
+                   const int64_t *k2, const kova_word *q3, const int64_t *k3, const kova_word *q4,
+                   const int64_t *k4);
 
 #ifdef __cplusplus
 }

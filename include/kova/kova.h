@@ -60,6 +60,78 @@ KOVA_API void KOVA_MUV202(const double *T, const double *X, const int64_t *N,
 
 /* ------------------------------------------------------------ TRAPP (corresponding states) */
 
+/* Ely-Hanley (1981) viscosity engine, either phase (KVL 1 vapour, 2 liquid), Pa s, for the
+   mixture X (by list position) of the components IDX. KCALC 0: returns at once, writing
+   nothing. TC, PC, VC, ZC, OMEGA, FLAG, MW, CID by component number; missing TC, PC, VC, ZC,
+   OMEGA receive defaults. WORK: work storage of at least 4N+2+4o reals with o = N(N+1)/2;
+   IPTR (9 integers) receives the start positions of the arrays in WORK (counted from 0).
+   The equivalent state and factors of the call are left in KOVA_PRT1. UNUSED is not read. */
+KOVA_API void KOVA_MUVL01(const double *T, const double *P, const double *X, const int64_t *N,
+                          const int64_t *IDX, const int64_t *IDSET, const int64_t *KDIAG,
+                          double *WORK, int64_t *IPTR, const int64_t *KVL, const int64_t *KCALC,
+                          double *MU, const void *UNUSED, const kova_word *CID, double *TC,
+                          double *PC, double *VC, double *ZC, double *OMEGA, double *FLAG,
+                          const double *MW);
+
+/* TRAPP vapour (MUV003) and liquid (MUL003) viscosity of each listed component, Pa s: P and
+   the result by list position (one engine call per entry at P(i)). With KCALC 0 the result
+   array is left as it was. */
+KOVA_API void KOVA_MUV003(const double *T, const double *P, const int64_t *N, const int64_t *KCALC,
+                          const int64_t *IDX, double *WORK, int64_t *IPTR, const int64_t *KDIAG,
+                          const int64_t *IDSET, double *MUV, const void *UNUSED,
+                          const kova_word *CID, double *TC, double *PC, double *VC, double *ZC,
+                          double *OMEGA, double *FLAG, const double *MW);
+KOVA_API void KOVA_MUL003(const double *T, const double *P, const int64_t *N, const int64_t *KCALC,
+                          const int64_t *IDX, double *WORK, int64_t *IPTR, const int64_t *KDIAG,
+                          const int64_t *IDSET, double *MUL, const void *UNUSED,
+                          const kova_word *CID, double *TC, double *PC, double *VC, double *ZC,
+                          double *OMEGA, double *FLAG, const double *MW);
+
+/* TRAPP vapour (MUV203) and liquid (MUL204) mixture viscosity, Pa s. */
+KOVA_API void KOVA_MUV203(const double *T, const double *P, const double *X, const int64_t *N,
+                          const int64_t *KCALC, const int64_t *IDX, double *WORK, int64_t *IPTR,
+                          const int64_t *KDIAG, const int64_t *IDSET, double *MUVMX,
+                          const void *UNUSED, const kova_word *CID, double *TC, double *PC,
+                          double *VC, double *ZC, double *OMEGA, double *FLAG, const double *MW);
+KOVA_API void KOVA_MUL204(const double *T, const double *P, const double *X, const int64_t *N,
+                          const int64_t *KCALC, const int64_t *IDX, double *WORK, int64_t *IPTR,
+                          const int64_t *KDIAG, const int64_t *IDSET, double *MULMX,
+                          const void *UNUSED, const kova_word *CID, double *TC, double *PC,
+                          double *VC, double *ZC, double *OMEGA, double *FLAG, const double *MW);
+
+/* TRAPP (Ely-Hanley 1983) vapour (KV004) and liquid (KL003) thermal conductivity of each
+   listed component, W/(m K); P and the result by list position; KCONV reports whether the
+   last entry's equivalent state converged (1) or not (0). WORK: at least
+   4N+2+4o+max(o, 3N) reals (o = N(N+1)/2; N = 1 per engine call here); IPTR: 10 integers.
+   UNUSED1, UNUSED2 are not read. With KCALC 0 nothing is written. */
+KOVA_API void KOVA_KV004(const double *T, const double *P, const int64_t *N, const int64_t *KCALC,
+                         const int64_t *IDX, const void *UNUSED1, const void *UNUSED2,
+                         const int64_t *KDIAG, const int64_t *IDSET, double *KV, int64_t *KCONV,
+                         double *ZC, const double *MW, double *TC, double *PC, double *VC,
+                         double *OMEGA, double *FLAG, const kova_word *CID, double *WORK,
+                         int64_t *IPTR);
+KOVA_API void KOVA_KL003(const double *T, const double *P, const int64_t *N, const int64_t *KCALC,
+                         const int64_t *IDX, const void *UNUSED1, const void *UNUSED2,
+                         const int64_t *KDIAG, const int64_t *IDSET, double *KL, int64_t *KCONV,
+                         double *ZC, const double *MW, double *TC, double *PC, double *VC,
+                         double *OMEGA, double *FLAG, const kova_word *CID, double *WORK,
+                         int64_t *IPTR);
+
+/* TRAPP vapour (KV203) and liquid (KL202) mixture thermal conductivity, W/(m K). WORK: at
+   least 4N+2+4o+max(o, 3N) reals. */
+KOVA_API void KOVA_KV203(const double *T, const double *P, const double *X, const int64_t *N,
+                         const int64_t *KCALC, const int64_t *IDX, const void *UNUSED1,
+                         const void *UNUSED2, const int64_t *KDIAG, const int64_t *IDSET,
+                         double *KVMX, int64_t *KCONV, double *ZC, const double *MW, double *TC,
+                         double *PC, double *VC, double *OMEGA, double *FLAG,
+                         const kova_word *CID, double *WORK, int64_t *IPTR);
+KOVA_API void KOVA_KL202(const double *T, const double *P, const double *X, const int64_t *N,
+                         const int64_t *KCALC, const int64_t *IDX, const void *UNUSED1,
+                         const void *UNUSED2, const int64_t *KDIAG, const int64_t *IDSET,
+                         double *KLMX, int64_t *KCONV, double *ZC, const double *MW, double *TC,
+                         double *PC, double *VC, double *OMEGA, double *FLAG,
+                         const kova_word *CID, double *WORK, int64_t *IPTR);
+
 /* ------------------------------------------------------------ Chung-Lee-Starling
 
    Pair arrays SIG3, EPSIG3, EPSIG2M, DIPSIG3, OMSIG3: square, by component number in both
