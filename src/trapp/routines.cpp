@@ -202,6 +202,15 @@ void muvl01(const double* T, const double* P, const double* X, const std::int64_
   KOVA_PRT1[kFactor] = xeta;
   KOVA_PRT1[kRefValue] = eta0;
   *MU = eta0 * ms.factor * 1e-07;
+  if (!std::isfinite(*MU)) {
+    // Zero or negative critical constants, mole fractions summing to zero or a temperature
+    // that is not a number leave no equivalent state: no number is better than NaN.
+    *MU = 0.0;
+    diag.message(2, 6,
+                 "6X 'VISCOSITY MODEL OF ELY & HANLEY (1981), MUVL01: THE VISCOSITY' / "
+                 "6X 'CANNOT BE CALCULATED FROM THESE INPUTS AND IS SET TO ZERO'",
+                 {});
+  }
 }
 
 void kvl01(const double* T, const double* P, const double* X, const std::int64_t* N, const std::int64_t* IDX,
@@ -244,6 +253,13 @@ void kvl01(const double* T, const double* P, const double* X, const std::int64_t
   KOVA_PRT1[kRefValue] = ref.lambda;
   KOVA_PRT1[kInternal] = internal;
   *K = ref.lambda * ms.factor * xlambda + internal;
+  if (!std::isfinite(*K)) {  // as in the viscosity engine
+    *K = 0.0;
+    diag.message(2, 6,
+                 "6X 'THERMAL CONDUCTIVITY MODEL OF ELY & HANLEY (1983): THE' / "
+                 "6X 'CONDUCTIVITY CANNOT BE CALCULATED FROM THESE INPUTS AND IS SET TO ZERO'",
+                 {});
+  }
 }
 
 void viscosity_each(std::int64_t kvl, const double* T, const double* P, const std::int64_t* N,

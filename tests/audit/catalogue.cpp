@@ -63,6 +63,30 @@ const std::vector<Routine>& catalogue() {
       KOVA_ROUTINE(KOVA_MUV202, "deanstiel", "T:r:400 X:p N:n IDX:idx RHOMX:r:2 MUVMXLP:r:1.2e-5 KDIAG:i:0 MUVMX:R TC:C ZC:C "
                                 "VC:C MW:C FLAG:flag CID:cid"),
 
+      // TRAPP corresponding states (the conductivity wrappers' work size bounds 4N+2+4o+max(o, 3N))
+      KOVA_ROUTINE(KOVA_MUVL01, "trapp", "T:r:300 P:r:1e5 X:p N:n IDX:idx IDSET:i:1 KDIAG:i:0 WORK:w:2,6,2 IPTR:iw:0,0,9 "
+                                "KVL:i:1 KCALC:i:1 MU:R UNUSED:x CID:cid TC:C PC:C VC:C ZC:C OMEGA:C FLAG:flag MW:c"),
+      KOVA_ROUTINE(KOVA_MUV003, "trapp", "T:r:300 P:p:1e5 N:n KCALC:i:1 IDX:idx WORK:w:2,6,2 IPTR:iw:0,0,9 KDIAG:i:0 "
+                                "IDSET:i:1 MUV:P UNUSED:x CID:cid TC:C PC:C VC:C ZC:C OMEGA:C FLAG:flag MW:c"),
+      KOVA_ROUTINE(KOVA_MUL003, "trapp", "T:r:300 P:p:1e5 N:n KCALC:i:1 IDX:idx WORK:w:2,6,2 IPTR:iw:0,0,9 KDIAG:i:0 "
+                                "IDSET:i:1 MUL:P UNUSED:x CID:cid TC:C PC:C VC:C ZC:C OMEGA:C FLAG:flag MW:c"),
+      KOVA_ROUTINE(KOVA_MUV203, "trapp", "T:r:300 P:r:1e5 X:p N:n KCALC:i:1 IDX:idx WORK:w:2,6,2 IPTR:iw:0,0,9 KDIAG:i:0 "
+                                "IDSET:i:1 MUVMX:R UNUSED:x CID:cid TC:C PC:C VC:C ZC:C OMEGA:C FLAG:flag MW:c"),
+      KOVA_ROUTINE(KOVA_MUL204, "trapp", "T:r:300 P:r:1e5 X:p N:n KCALC:i:1 IDX:idx WORK:w:2,6,2 IPTR:iw:0,0,9 KDIAG:i:0 "
+                                "IDSET:i:1 MULMX:R UNUSED:x CID:cid TC:C PC:C VC:C ZC:C OMEGA:C FLAG:flag MW:c"),
+      KOVA_ROUTINE(KOVA_KV004, "trapp", "T:r:300 P:p:1e5 N:n KCALC:i:1 IDX:idx UNUSED6:x UNUSED7:x KDIAG:i:0 IDSET:i:1 "
+                               "KV:P KCONV:I ZC:C MW:c TC:C PC:C VC:C OMEGA:C FLAG:flag CID:cid WORK:w:3,10,2 "
+                               "IPTR:iw:0,0,10"),
+      KOVA_ROUTINE(KOVA_KL003, "trapp", "T:r:300 P:p:1e5 N:n KCALC:i:1 IDX:idx UNUSED6:x UNUSED7:x KDIAG:i:0 IDSET:i:1 "
+                               "KL:P KCONV:I ZC:C MW:c TC:C PC:C VC:C OMEGA:C FLAG:flag CID:cid WORK:w:3,10,2 "
+                               "IPTR:iw:0,0,10"),
+      KOVA_ROUTINE(KOVA_KV203, "trapp", "T:r:300 P:r:1e5 X:p N:n KCALC:i:1 IDX:idx UNUSED7:x UNUSED8:x KDIAG:i:0 "
+                               "IDSET:i:1 KVMX:R KCONV:I ZC:C MW:c TC:C PC:C VC:C OMEGA:C FLAG:flag CID:cid "
+                               "WORK:w:3,10,2 IPTR:iw:0,0,10"),
+      KOVA_ROUTINE(KOVA_KL202, "trapp", "T:r:300 P:r:1e5 X:p N:n KCALC:i:1 IDX:idx UNUSED7:x UNUSED8:x KDIAG:i:0 "
+                               "IDSET:i:1 KLMX:R KCONV:I ZC:C MW:c TC:C PC:C VC:C OMEGA:C FLAG:flag CID:cid "
+                               "WORK:w:3,10,2 IPTR:iw:0,0,10"),
+
       // Chung-Lee-Starling
       KOVA_ROUTINE(KOVA_MUV008, "chung", "T:r:400 N:n IDX:idx KDIAG:i:0 IDSET:i:1 KCALC:i:1 MUVLP:P MUP:c MW:c TC:c VC:c "
                                 "OMGCLK:c SIG3:pair EPSIG3:pair EPSIG2M:pair DIPSIG3:pair SQKAP:c OMSIG3:pair "

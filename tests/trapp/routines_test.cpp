@@ -325,3 +325,35 @@ TEST_F(TrappRoutines, NonConvergenceIsReported) {
 
 }  // namespace
 }  // namespace kova::testing
+
+namespace kova::testing {
+namespace {
+
+// Inputs that leave no equivalent state (zero critical constants, mole fractions summing to
+// zero, a temperature that is not a number) give 0 with a class-2 message instead of NaN.
+TEST(TrappDegenerate, NoNumberGivesZeroWithMessage) {
+  refhost::reset();
+  TrappSet s({"ethane", "propane"});
+  s.kdiag = 2;
+  const std::vector<double> tc = s.tc, vc = s.vc, zc = s.zc;
+  s.tc = s.vc = s.zc = {0.0, 0.0};
+  EXPECT_EQ(s.mu(1, 300, 1e5, {0.5, 0.5}), 0.0);
+  ASSERT_FALSE(refhost::record().gate_calls.empty());
+  ASSERT_FALSE(refhost::record().printed.empty());
+  const auto& g = refhost::record().gate_calls.back();
+  EXPECT_EQ(g.id, "MUVL    01      ");
+  EXPECT_EQ(g.cls, 2);
+  EXPECT_EQ(g.num, 6);
+  const auto& p = refhost::record().printed.back();
+  EXPECT_EQ(p.nlines, 2);
+  EXPECT_EQ(p.lines[1].substr(0, 66), "      CANNOT BE CALCULATED FROM THESE INPUTS AND IS SET TO ZERO   ");
+  s.tc = tc, s.vc = vc, s.zc = zc;
+  EXPECT_EQ(s.k(2, 300, 1e5, {0.0, 0.0}), 0.0);
+  EXPECT_EQ(refhost::record().gate_calls.back().id, "KVL0    1       ");
+  EXPECT_EQ(refhost::record().gate_calls.back().num, 6);
+  EXPECT_EQ(s.mu(1, NAN, 1e5, {0.5, 0.5}), 0.0);
+  EXPECT_GT(s.mu(1, 300, 1e5, {0.5, 0.5}), 0.0);
+}
+
+}  // namespace
+}  // namespace kova::testing
