@@ -13,7 +13,7 @@ Kind kind_of(const std::string& k) {
   static const std::pair<const char*, Kind> kinds[] = {
       {"r", Kind::RealIn},     {"i", Kind::IntIn},       {"n", Kind::Count},        {"R", Kind::RealOut},
       {"I", Kind::IntOut},     {"Rio", Kind::RealInOut}, {"idx", Kind::Index},      {"p", Kind::PosIn},
-      {"P", Kind::PosOut},     {"Pio", Kind::PosInOut},  {"c", Kind::CompIn},       {"C", Kind::CompParam},    {"C2", Kind::CompParam},
+      {"P", Kind::PosOut},     {"Pio", Kind::PosInOut},  {"c", Kind::CompIn},       {"C", Kind::CompParam},    {"ci", Kind::CompIn},    {"C2", Kind::CompParam},
       {"flag", Kind::Flag},    {"cid", Kind::Cid},       {"cform", Kind::Cform},    {"pair", Kind::Pair},
       {"w", Kind::Work},       {"iw", Kind::Work},       {"x", Kind::Unused}};
   for (const auto& [name, kind] : kinds)
@@ -37,7 +37,7 @@ std::vector<Arg> Routine::args() const {
     const auto c2 = rest.find(':');
     const std::string kind = rest.substr(0, c2);
     a.kind = kind_of(kind);
-    a.integer = kind == "iw";
+    a.integer = kind == "iw" || kind == "ci";
     if (kind == "C2") a.width = 2;
     if (c2 != std::string::npos) {
       const std::string v = rest.substr(c2 + 1);
@@ -122,14 +122,14 @@ const std::vector<Routine>& catalogue() {
                                 "ZC:C MW:C MUP:C MUR:c CFORM:cform FLAG:flag CID:cid"),
       KOVA_ROUTINE(KOVA_MUL005, "correlations", "T:r:300 N:n IDX:idx KDIAG:i:0 MUL:P TC:C PC:C MW:C OMEGA:C FLAG:flag CID:cid"),
 
-      // Water and surface tension (KMARK, integers by component number, is read only)
-      KOVA_ROUTINE(KOVA_MUV004, "water", "T:r:400 P:r:1e5 N:n KCALC:i:1 IDX:idx KDIAG:i:0 UNUSED7:x MU:P CFORM:cform"),
+      // Water and surface tension (water is component 5 of the audit's host set)
+      KOVA_ROUTINE(KOVA_MUV004, "water", "T:r:500 P:r:1e5 N:n KCALC:i:1 IDX:idx KDIAG:i:0 UNUSED7:x MU:P CFORM:cform"),
       KOVA_ROUTINE(KOVA_MUL004, "water", "T:r:300 P:r:1e5 N:n KCALC:i:1 IDX:idx KDIAG:i:0 UNUSED7:x MU:P CFORM:cform"),
-      KOVA_ROUTINE(KOVA_KV005, "water", "T:r:400 P:r:1e5 N:n KCALC:i:1 IDX:idx KDIAG:i:0 UNUSED7:x KV:P CFORM:cform"),
+      KOVA_ROUTINE(KOVA_KV005, "water", "T:r:500 P:r:1e5 N:n KCALC:i:1 IDX:idx KDIAG:i:0 UNUSED7:x KV:P CFORM:cform"),
       KOVA_ROUTINE(KOVA_KL004, "water", "T:r:300 P:r:1e5 N:n KCALC:i:1 IDX:idx KDIAG:i:0 UNUSED7:x KV:P CFORM:cform"),
-      KOVA_ROUTINE(KOVA_SIG003, "water", "T:r:300 N:n KCALC:i:1 IDX:idx UNUSED5:x UNUSED6:x UNUSED7:x UNUSED8:x SIGMA:P "
-                                "CFORM:cform"),
-      KOVA_ROUTINE(KOVA_SIG203, "water", "X:p N:n IDX:idx NEXP:i:1 SIG:p:0.03 UNUSED6:x VW:c KMARK:c SIGMX:R"),
+      KOVA_ROUTINE(KOVA_SIG003, "water", "T:r:300 N:n KCALC:i:1 IDX:idx UNUSED5:x UNUSED6:x UNUSED7:x UNUSED8:x "
+                                         "SIGMA:P CFORM:cform"),
+      KOVA_ROUTINE(KOVA_SIG203, "water", "X:p N:n IDX:idx NEXP:i:1 SIG:p:0.02 UNUSED6:x VW:c:1 KMARK:ci SIGMX:R"),
   };
   return all;
 }

@@ -127,6 +127,10 @@ Call::Call(const Routine& r, std::int64_t ncomp_, std::vector<std::int64_t> idx,
       case Kind::CompIn:
       case Kind::CompParam: {
         b.allocate(nc * a.width);
+        if (a.integer) {
+          for (std::size_t i = 0; i < nc; ++i) b.ints()[i] = 0;
+          break;
+        }
         if (const auto* v = pair_values(a.name)) {
           for (std::size_t i = 0; i < nc; ++i) b.reals()[i] = (*v)[i];
           break;
