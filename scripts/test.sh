@@ -19,6 +19,9 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOVA_SANITIZE=address,undefi
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan -j"$jobs" --output-on-failure
 
+echo "== memcheck (valgrind) over the release suite"
+scripts/memcheck.sh
+
 echo "== reproducibility (-O0, -O2, -O2 -march=native)"
 scripts/repro.sh
 

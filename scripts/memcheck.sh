@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs the unit, conformance and write-audit suite under valgrind's memcheck: any invalid
+# read or write, use of uninitialised memory or leak fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build >/dev/null
+cmake --build build -j"$(nproc)" --target kova_tests >/dev/null
+valgrind --tool=memcheck --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect \
+  --track-origins=yes --quiet build/tests/kova_tests --gtest_brief=1 "$@"
+echo "memcheck: clean"
