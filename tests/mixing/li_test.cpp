@@ -4,17 +4,18 @@
 #include <cmath>
 #include <vector>
 
-#include "correlations/host_fixture.h"
 #include "kova/kova.h"
+#include "mixing/mixing_fixture.h"
 
 namespace kova::mixing {
 namespace {
 
-class Kl204 : public testing::HostTest {
+class Kl204 : public MixingTest {
  protected:
   std::vector<double> x{0.682, 0.318}, vl{0.01723, 0.07338}, kl{0.6037, 0.1628};
   std::vector<std::int64_t> idx{1, 2};
-  std::vector<kova_word> cid = cids({"WATER   ", "METHANOL"});
+  std::vector<kova_word> cid{refhost::pack_word("WATE"), refhost::pack_word("R"), refhost::pack_word("METH"),
+                             refhost::pack_word("ANOL")};
   std::int64_t n = 2, kdiag = 0;
   double klmx = -1.0;
 
