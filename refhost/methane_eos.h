@@ -62,6 +62,10 @@ inline double methane_volume(double t, double p, std::int64_t kvl) { return 1.0 
 
 // Number of SIRK_ES34 calls since the host was loaded.
 std::int64_t es34_calls();
+// With timing on, SIRK_ES34 adds the wall-clock time of each call to es34_seconds() (for the
+// benchmarks; off by default).
+void time_es34(bool on);
+double es34_seconds();
 
 // Fills LUMENA_CRICH4 with the methane constants consistent with this equation.
 void load_reference_constants();

@@ -1,0 +1,171 @@
+// Corresponding-states (TRAPP) routines through libkova: calls per second for a pure
+// component and a five-component mixture in each phase, with the number of calls of the
+// host's methane equation of state (SIRK_ES34) per library call and the share of the time
+// spent in it.
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "bench_support.h"
+#include "kova/kova.h"
+#include "methane_eos.h"
+
+namespace {
+
+// A component set with its parameter arrays, every flag set (the common path) and storage
+// for the engines.
+struct Case {
+  explicit Case(const std::vector<std::string>& names, std::vector<double> fractions)
+      : set(kova::refhost::ComponentSet::of(names)), x(std::move(fractions)) {
+    kova::refhost::reset();
+    kova::refhost::keep_record(false);
+    set.install();
+    idx = set.all();
+    n = set.size();
+    tc = set.param("TC"), pc = set.param("PC"), vc = set.param("VC"), zc = set.param("ZC");
+    omega = set.param("OMEGA"), mw = set.param("MW");
+    flag.assign(static_cast<std::size_t>(n), 1.0);
+    cid = set.cid();
+    work.assign(static_cast<std::size_t>(4 * n + 2 + 5 * n * (n + 1) / 2 + 3 * n), 0.0);
+    iptr.assign(10, 0);
+  }
+  kova::refhost::ComponentSet set;
+  std::vector<double> x, tc, pc, vc, zc, omega, mw, flag, work;
+  std::vector<std::int64_t> idx, iptr;
+  std::vector<kova_word> cid;
+  std::int64_t n = 0, kdiag = 0, idset = 1, kcalc = 1, kconv = 0;
+};
+
+Case pure() { return Case({"n-hexane"}, {1.0}); }
+Case mixture() { return Case({"methane", "ethane", "propane", "n-butane", "n-hexane"}, {0.4, 0.2, 0.15, 0.15, 0.1}); }
+
+// States: vapour and liquid, for the pure component (n-hexane, Tc 507.6 K) and the mixture.
+struct State {
+  double t, p;
+};
+State state_of(bool mix, std::int64_t kvl) {
+  if (kvl == 1) return mix ? State{400.0, 2e6} : State{500.0, 0.5e6};
+  return mix ? State{200.0, 5e6} : State{300.0, 1e5};
+}
+
+// Runs call() in the benchmark loop and reports calls per second, SIRK_ES34 calls per library
+// call and the estimated share of the time spent in them.
+template <class Call>
+void run(benchmark::State& st, std::int64_t, Call&& call) {
+  namespace m = kova::refhost::methane;
+  const std::int64_t calls0 = m::es34_calls();
+  const double es34_0 = m::es34_seconds();
+  m::time_es34(true);
+  const auto a = std::chrono::steady_clock::now();
+  for (auto _ : st) call();
+  const auto b = std::chrono::steady_clock::now();
+  m::time_es34(false);
+  const double iterations = static_cast<double>(st.iterations());
+  const double wall = std::chrono::duration<double>(b - a).count();
+  st.SetItemsProcessed(st.iterations());
+  st.counters["es34_per_call"] = static_cast<double>(m::es34_calls() - calls0) / iterations;
+  st.counters["es34_share"] = wall > 0 ? (m::es34_seconds() - es34_0) / wall : 0.0;
+}
+
+void BM_MUVL01(benchmark::State& st) {
+  const bool mix = st.range(0) != 0;
+  const std::int64_t kvl = st.range(1);
+  Case c = mix ? mixture() : pure();
+  const State s = state_of(mix, kvl);
+  double mu = 0.0;
+  run(st, kvl, [&] {
+    KOVA_MUVL01(&s.t, &s.p, c.x.data(), &c.n, c.idx.data(), &c.idset, &c.kdiag, c.work.data(), c.iptr.data(), &kvl,
+                &c.kcalc, &mu, nullptr, c.cid.data(), c.tc.data(), c.pc.data(), c.vc.data(), c.zc.data(),
+                c.omega.data(), c.flag.data(), c.mw.data());
+    benchmark::DoNotOptimize(mu);
+  });
+}
+
+// The per-component viscosity wrappers (one engine call per listed component).
+void BM_MU_each(benchmark::State& st) {
+  const bool mix = st.range(0) != 0;
+  const std::int64_t kvl = st.range(1);
+  Case c = mix ? mixture() : pure();
+  const State s = state_of(mix, kvl);
+  std::vector<double> p(static_cast<std::size_t>(c.n), s.p), out(static_cast<std::size_t>(c.n));
+  const auto fn = kvl == 1 ? KOVA_MUV003 : KOVA_MUL003;
+  run(st, kvl, [&] {
+    fn(&s.t, p.data(), &c.n, &c.kcalc, c.idx.data(), c.work.data(), c.iptr.data(), &c.kdiag, &c.idset, out.data(),
+       nullptr, c.cid.data(), c.tc.data(), c.pc.data(), c.vc.data(), c.zc.data(), c.omega.data(), c.flag.data(),
+       c.mw.data());
+    benchmark::DoNotOptimize(out.data());
+  });
+}
+
+// The mixture viscosity wrappers.
+void BM_MU_mix(benchmark::State& st) {
+  const bool mix = st.range(0) != 0;
+  const std::int64_t kvl = st.range(1);
+  Case c = mix ? mixture() : pure();
+  const State s = state_of(mix, kvl);
+  const auto fn = kvl == 1 ? KOVA_MUV203 : KOVA_MUL204;
+  double out = 0.0;
+  run(st, kvl, [&] {
+    fn(&s.t, &s.p, c.x.data(), &c.n, &c.kcalc, c.idx.data(), c.work.data(), c.iptr.data(), &c.kdiag, &c.idset, &out,
+       nullptr, c.cid.data(), c.tc.data(), c.pc.data(), c.vc.data(), c.zc.data(), c.omega.data(), c.flag.data(),
+       c.mw.data());
+    benchmark::DoNotOptimize(out);
+  });
+}
+
+// The per-component conductivity wrappers.
+void BM_K_each(benchmark::State& st) {
+  const bool mix = st.range(0) != 0;
+  const std::int64_t kvl = st.range(1);
+  Case c = mix ? mixture() : pure();
+  const State s = state_of(mix, kvl);
+  std::vector<double> p(static_cast<std::size_t>(c.n), s.p), out(static_cast<std::size_t>(c.n));
+  const auto fn = kvl == 1 ? KOVA_KV004 : KOVA_KL003;
+  run(st, kvl, [&] {
+    fn(&s.t, p.data(), &c.n, &c.kcalc, c.idx.data(), nullptr, nullptr, &c.kdiag, &c.idset, out.data(), &c.kconv,
+       c.zc.data(), c.mw.data(), c.tc.data(), c.pc.data(), c.vc.data(), c.omega.data(), c.flag.data(), c.cid.data(),
+       c.work.data(), c.iptr.data());
+    benchmark::DoNotOptimize(out.data());
+  });
+}
+
+// The mixture conductivity wrappers.
+void BM_K_mix(benchmark::State& st) {
+  const bool mix = st.range(0) != 0;
+  const std::int64_t kvl = st.range(1);
+  Case c = mix ? mixture() : pure();
+  const State s = state_of(mix, kvl);
+  const auto fn = kvl == 1 ? KOVA_KV203 : KOVA_KL202;
+  double out = 0.0;
+  run(st, kvl, [&] {
+    fn(&s.t, &s.p, c.x.data(), &c.n, &c.kcalc, c.idx.data(), nullptr, nullptr, &c.kdiag, &c.idset, &out, &c.kconv,
+       c.zc.data(), c.mw.data(), c.tc.data(), c.pc.data(), c.vc.data(), c.omega.data(), c.flag.data(), c.cid.data(),
+       c.work.data(), c.iptr.data());
+    benchmark::DoNotOptimize(out);
+  });
+}
+
+// The host's methane equation of state alone, vapour and liquid, for scale.
+void BM_SIRK_ES34(benchmark::State& st) {
+  const std::int64_t kvl = st.range(0);
+  const double t0 = kvl == 1 ? 250.0 : 100.0, p0 = kvl == 1 ? 2e6 : 1e6;
+  for (auto _ : st) benchmark::DoNotOptimize(kova::refhost::methane::methane_volume(t0, p0, kvl));
+  st.SetItemsProcessed(st.iterations());
+}
+
+// Arguments: {0 pure n-hexane | 1 five-component mixture, phase flag 1 vapour | 2 liquid}.
+void phases(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"mixture", "kvl"});
+  for (int mix : {0, 1})
+    for (int kvl : {1, 2}) b->Args({mix, kvl});
+}
+
+BENCHMARK(BM_MUVL01)->Apply(phases);
+BENCHMARK(BM_MU_each)->Apply(phases);
+BENCHMARK(BM_MU_mix)->Apply(phases);
+BENCHMARK(BM_K_each)->Apply(phases);
+BENCHMARK(BM_K_mix)->Apply(phases);
+BENCHMARK(BM_SIRK_ES34)->Arg(1)->Arg(2);
+
+}  // namespace
