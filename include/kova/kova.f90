@@ -96,6 +96,183 @@ module kova
 
     ! ------------------------------------------------------------ TRAPP (corresponding states)
 
+    ! Ely-Hanley viscosity engine, either phase (KVL 1 vapour, 2 liquid), Pa s. X by list position;
+    ! TC, PC, VC, ZC, OMEGA, FLAG, MW, CID by component number. WORK: 4N+2+4o reals (o = N(N+1)/2);
+    ! IPTR: 9 integers. KCALC 0: nothing is computed or written. UNUSED is not read.
+    subroutine kova_muvl01(T, P, X, N, IDX, IDSET, KDIAG, WORK, IPTR, KVL, KCALC, MU, UNUSED, CID, &
+        TC, PC, VC, ZC, OMEGA, FLAG, MW) &
+        bind(C, name='KOVA_MUVL01')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N, IDX(*), IDSET, KDIAG
+      real(c_double), intent(inout) :: WORK(*)
+      integer(c_int64_t), intent(inout) :: IPTR(*)
+      integer(c_int64_t), intent(in) :: KVL, KCALC
+      real(c_double), intent(inout) :: MU
+      type(*) :: UNUSED
+      type(*), intent(in) :: CID(*)
+      real(c_double), intent(inout) :: TC(*), PC(*), VC(*), ZC(*), OMEGA(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      real(c_double), intent(in) :: MW(*)
+    end subroutine kova_muvl01
+
+    ! TRAPP vapour viscosity of each listed component, Pa s; P and MUV by list position.
+    subroutine kova_muv003(T, P, N, KCALC, IDX, WORK, IPTR, KDIAG, IDSET, MUV, UNUSED, CID, TC, PC, &
+        VC, ZC, OMEGA, FLAG, MW) &
+        bind(C, name='KOVA_MUV003')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P(*)
+      integer(c_int64_t), intent(in) :: N, KCALC, IDX(*)
+      real(c_double), intent(inout) :: WORK(*)
+      integer(c_int64_t), intent(inout) :: IPTR(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET
+      real(c_double), intent(inout) :: MUV(*)
+      type(*) :: UNUSED
+      type(*), intent(in) :: CID(*)
+      real(c_double), intent(inout) :: TC(*), PC(*), VC(*), ZC(*), OMEGA(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      real(c_double), intent(in) :: MW(*)
+    end subroutine kova_muv003
+
+    ! TRAPP liquid viscosity of each listed component, Pa s; P and MUL by list position.
+    subroutine kova_mul003(T, P, N, KCALC, IDX, WORK, IPTR, KDIAG, IDSET, MUL, UNUSED, CID, TC, PC, &
+        VC, ZC, OMEGA, FLAG, MW) &
+        bind(C, name='KOVA_MUL003')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P(*)
+      integer(c_int64_t), intent(in) :: N, KCALC, IDX(*)
+      real(c_double), intent(inout) :: WORK(*)
+      integer(c_int64_t), intent(inout) :: IPTR(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET
+      real(c_double), intent(inout) :: MUL(*)
+      type(*) :: UNUSED
+      type(*), intent(in) :: CID(*)
+      real(c_double), intent(inout) :: TC(*), PC(*), VC(*), ZC(*), OMEGA(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      real(c_double), intent(in) :: MW(*)
+    end subroutine kova_mul003
+
+    ! TRAPP vapour mixture viscosity, Pa s.
+    subroutine kova_muv203(T, P, X, N, KCALC, IDX, WORK, IPTR, KDIAG, IDSET, MUVMX, UNUSED, CID, &
+        TC, PC, VC, ZC, OMEGA, FLAG, MW) &
+        bind(C, name='KOVA_MUV203')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P, X(*)
+      integer(c_int64_t), intent(in) :: N, KCALC, IDX(*)
+      real(c_double), intent(inout) :: WORK(*)
+      integer(c_int64_t), intent(inout) :: IPTR(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET
+      real(c_double), intent(inout) :: MUVMX
+      type(*) :: UNUSED
+      type(*), intent(in) :: CID(*)
+      real(c_double), intent(inout) :: TC(*), PC(*), VC(*), ZC(*), OMEGA(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      real(c_double), intent(in) :: MW(*)
+    end subroutine kova_muv203
+
+    ! TRAPP liquid mixture viscosity, Pa s.
+    subroutine kova_mul204(T, P, X, N, KCALC, IDX, WORK, IPTR, KDIAG, IDSET, MULMX, UNUSED, CID, &
+        TC, PC, VC, ZC, OMEGA, FLAG, MW) &
+        bind(C, name='KOVA_MUL204')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P, X(*)
+      integer(c_int64_t), intent(in) :: N, KCALC, IDX(*)
+      real(c_double), intent(inout) :: WORK(*)
+      integer(c_int64_t), intent(inout) :: IPTR(*)
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET
+      real(c_double), intent(inout) :: MULMX
+      type(*) :: UNUSED
+      type(*), intent(in) :: CID(*)
+      real(c_double), intent(inout) :: TC(*), PC(*), VC(*), ZC(*), OMEGA(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      real(c_double), intent(in) :: MW(*)
+    end subroutine kova_mul204
+
+    ! TRAPP vapour thermal conductivity of each listed component, W/(m K); P and KV by list
+    ! position; KCONV: 1 if the last entry's equivalent state converged. WORK: 4N+2+4o+max(o, 3N) reals
+    ! with N = 1 (one engine call per entry); IPTR: 10 integers.
+    subroutine kova_kv004(T, P, N, KCALC, IDX, UNUSED1, UNUSED2, KDIAG, IDSET, KV, KCONV, ZC, MW, &
+        TC, PC, VC, OMEGA, FLAG, CID, WORK, IPTR) &
+        bind(C, name='KOVA_KV004')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P(*)
+      integer(c_int64_t), intent(in) :: N, KCALC, IDX(*)
+      type(*) :: UNUSED1, UNUSED2
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET
+      real(c_double), intent(inout) :: KV(*)
+      integer(c_int64_t), intent(inout) :: KCONV
+      real(c_double), intent(inout) :: ZC(*)
+      real(c_double), intent(in) :: MW(*)
+      real(c_double), intent(inout) :: TC(*), PC(*), VC(*), OMEGA(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      real(c_double), intent(inout) :: WORK(*)
+      integer(c_int64_t), intent(inout) :: IPTR(*)
+    end subroutine kova_kv004
+
+    ! TRAPP liquid thermal conductivity of each listed component, W/(m K); P and KL by list
+    ! position; KCONV: 1 if the last entry's equivalent state converged. WORK: 4N+2+4o+max(o, 3N) reals
+    ! with N = 1 (one engine call per entry); IPTR: 10 integers.
+    subroutine kova_kl003(T, P, N, KCALC, IDX, UNUSED1, UNUSED2, KDIAG, IDSET, KL, KCONV, ZC, MW, &
+        TC, PC, VC, OMEGA, FLAG, CID, WORK, IPTR) &
+        bind(C, name='KOVA_KL003')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P(*)
+      integer(c_int64_t), intent(in) :: N, KCALC, IDX(*)
+      type(*) :: UNUSED1, UNUSED2
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET
+      real(c_double), intent(inout) :: KL(*)
+      integer(c_int64_t), intent(inout) :: KCONV
+      real(c_double), intent(inout) :: ZC(*)
+      real(c_double), intent(in) :: MW(*)
+      real(c_double), intent(inout) :: TC(*), PC(*), VC(*), OMEGA(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      real(c_double), intent(inout) :: WORK(*)
+      integer(c_int64_t), intent(inout) :: IPTR(*)
+    end subroutine kova_kl003
+
+    ! TRAPP vapour mixture thermal conductivity, W/(m K). WORK: 4N+2+4o+max(o, 3N) reals.
+    subroutine kova_kv203(T, P, X, N, KCALC, IDX, UNUSED1, UNUSED2, KDIAG, IDSET, KVMX, KCONV, ZC, &
+        MW, TC, PC, VC, OMEGA, FLAG, CID, WORK, IPTR) &
+        bind(C, name='KOVA_KV203')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P, X(*)
+      integer(c_int64_t), intent(in) :: N, KCALC, IDX(*)
+      type(*) :: UNUSED1, UNUSED2
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET
+      real(c_double), intent(inout) :: KVMX
+      integer(c_int64_t), intent(inout) :: KCONV
+      real(c_double), intent(inout) :: ZC(*)
+      real(c_double), intent(in) :: MW(*)
+      real(c_double), intent(inout) :: TC(*), PC(*), VC(*), OMEGA(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      real(c_double), intent(inout) :: WORK(*)
+      integer(c_int64_t), intent(inout) :: IPTR(*)
+    end subroutine kova_kv203
+
+    ! TRAPP liquid mixture thermal conductivity, W/(m K). WORK: 4N+2+4o+max(o, 3N) reals.
+    subroutine kova_kl202(T, P, X, N, KCALC, IDX, UNUSED1, UNUSED2, KDIAG, IDSET, KLMX, KCONV, ZC, &
+        MW, TC, PC, VC, OMEGA, FLAG, CID, WORK, IPTR) &
+        bind(C, name='KOVA_KL202')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P, X(*)
+      integer(c_int64_t), intent(in) :: N, KCALC, IDX(*)
+      type(*) :: UNUSED1, UNUSED2
+      integer(c_int64_t), intent(in) :: KDIAG, IDSET
+      real(c_double), intent(inout) :: KLMX
+      integer(c_int64_t), intent(inout) :: KCONV
+      real(c_double), intent(inout) :: ZC(*)
+      real(c_double), intent(in) :: MW(*)
+      real(c_double), intent(inout) :: TC(*), PC(*), VC(*), OMEGA(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      real(c_double), intent(inout) :: WORK(*)
+      integer(c_int64_t), intent(inout) :: IPTR(*)
+    end subroutine kova_kl202
+
     ! ------------------------------------------------------------ Chung-Lee-Starling
 
     ! Low-pressure vapour viscosity of each listed component, MUVLP (by list position), Pa s.
@@ -541,6 +718,18 @@ module kova_host
       real(c_double), intent(inout) :: DVDT
       integer(c_int64_t), intent(inout) :: KER
     end subroutine kova_water_volume
+    ! Methane molar volume for the TRAPP routines (BIND(C) name 'SIRK_ES34'): R5(1) receives V0
+    ! (m3/kmol) at T0, P0 in phase KVL; R1..R10 are result areas of two reals, W8..W11 words
+    ! set to zero, I12 an integer set to 1, IDX and IPTR the caller's list and offset table.
+    subroutine kova_methane_volume(T0, P0, one, IDX, IPTR, IPTR2, KVL, w8, w9, w10, w11, i12, one13, KDIAG, &
+                                   r1, r2, r3, r4, r5, r6, r7, r8, r9, r10, extra) bind(C)
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T0, P0
+      integer(c_int64_t), intent(in) :: one, IDX(*), IPTR(*), IPTR2(*), KVL, one13, KDIAG
+      real(c_double), intent(inout) :: w8, w9, w10, w11, extra
+      integer(c_int64_t), intent(inout) :: i12
+      real(c_double), intent(inout) :: r1(2), r2(2), r3(2), r4(2), r5(2), r6(2), r7(2), r8(2), r9(2), r10(2)
+    end subroutine kova_methane_volume
   end interface
 
 contains
