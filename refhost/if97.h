@@ -57,7 +57,7 @@ enum class Root { Stable, Vapour, Liquid };
 // What water_volume found.
 struct State {
   Volume vol;
-  int region = 0;           // 1, 2 or 3: the equation that gave the volume
+  int region = 0;           // 1, 2 or 3: the equation that gave the volume (0 above 100 MPa)
   bool metastable = false;  // the requested phase exists only as a metastable state here
   bool substituted = false; // the requested phase has no root here: the stable one is given
 };
@@ -75,8 +75,9 @@ struct State {
 // equation stays mechanically stable, the vapour branch of region 3 above it, up to the
 // vapour spinodal). Where no such root exists, the stable state is returned. At or above
 // the critical temperature there is one fluid state whatever phase is requested.
-// Outside the IF97 range (above 100 MPa, below 273.15 K, above 1073.15 K) the region
-// equations are extrapolated.
+// Below 273.15 K and above 1073.15 K the region equations are extrapolated. Above 100 MPa,
+// where they fail, the stable density at 100 MPa is continued with a logarithmic isotherm
+// matching its first two pressure derivatives there (region 0 in the result).
 State water_volume(double t, double p, Root root);
 
 }  // namespace kova::refhost::if97

@@ -126,3 +126,27 @@ TEST(If97, HostRoutines) {
   EXPECT_LT(rel(dvdt, 0.164118128e-2 * 0.120241800e-2 * 18.015268), 1e-8);
   for (double x : work) EXPECT_EQ(x, w);
 }
+
+// Above 100 MPa the region equations fail (region 1 gives a negative volume at 500 K and
+// 300 MPa); the host continues the 100 MPa density instead. IAPWS-95 densities
+// (python3-iapws) for comparison.
+TEST(If97, AboveOneHundredMegapascals) {
+  EXPECT_LT(if97::region1(500, 300e6).v, 0.0);
+  struct Row {
+    double t, p, rho, tol;
+  };
+  const Row rows[] = {{300, 500e6, 1148.481, 0.003}, {500, 300e6, 982.280, 0.005}, {650, 350e6, 0.0, 1.0},
+                      {1000, 300e6, 596.645, 0.2}};
+  for (const Row& r : rows) {
+    const auto s = if97::water_volume(r.t, r.p, Root::Liquid);
+    EXPECT_EQ(s.region, 0);
+    EXPECT_GT(s.vol.dvdt, 0.0);
+    EXPECT_LT(s.vol.dvdp, 0.0);
+    if (r.tol < 1.0) {
+      EXPECT_NEAR(1.0 / s.vol.v / r.rho, 1.0, r.tol) << r.t << " K " << r.p;
+    }
+  }
+  // Continuous at 100 MPa.
+  EXPECT_NEAR(if97::water_volume(500, 100.001e6, Root::Liquid).vol.v / if97::water_volume(500, 100e6, Root::Liquid).vol.v,
+              1.0, 1e-6);  // about the compressibility over 1 kPa
+}

@@ -424,6 +424,40 @@ TEST_F(WaterTest, StoredThetaSign) {
   EXPECT_GT(stored_theta(), 0.0);
 }
 
+// Regression table of this library's own results over a grid of states, liquid, vapour,
+// near-critical (inside the box, and on the saturated-vapour line below 647.067 K) and above
+// 100 MPa: any later change that moves a number shows here.
+TEST_F(WaterTest, RegressionGrid) {
+  struct Row {
+    double t, p;
+    int phase;
+    double mu, k;
+  };
+  const Row rows[] = {
+      {280, 100000, 2, 1.4343743890e-03, 5.7405040999e-01},
+      {350, 50000000, 2, 3.8223080578e-04, 6.9286900671e-01},
+      {450, 200000, 1, 1.5205866947e-05, 3.1674821101e-02},
+      {500, 300000000, 2, 1.6932070855e-04, 8.8782418667e-01},
+      {600, 10000000, 1, 2.1033656611e-05, 7.1140761348e-02},
+      {640, 22000000, 2, 6.0141572514e-05, 4.2168282231e-01},
+      {646.8, 0.0, 1, 3.6433416012e-05, 6.1706337578e-01},
+      {647.3, 22100000, 1, 3.6364751348e-05, 8.4542399340e-01},
+      {648, 22300000, 2, 4.0558274565e-05, 9.7363944155e-01},
+      {650, 23000000, 2, 4.5346849578e-05, 4.4880001845e-01},
+      {660, 25000000, 1, 3.4738625395e-05, 3.0623476033e-01},
+      {700, 100000000, 1, 7.9367318229e-05, 5.1012968804e-01},
+      {900, 50000000, 1, 3.9674846985e-05, 1.5010725890e-01},
+      {1100, 1000000, 1, 4.1417275858e-05, 1.1155485726e-01},
+  };
+  for (const Row& r : rows) {
+    reset_stored();
+    const bool vapour = r.phase == 1;
+    const double p = r.p == 0.0 ? psat(r.t) : r.p;  // 0: the host's saturation pressure
+    EXPECT_NEAR(call(vapour ? KOVA_MUV004 : KOVA_MUL004, r.t, p) / r.mu, 1.0, 1e-8) << r.t << " K " << p;
+    EXPECT_NEAR(call(vapour ? KOVA_KV005 : KOVA_KL004, r.t, p) / r.k, 1.0, 1e-8) << r.t << " K " << p;
+  }
+}
+
 // Cross-check against an independent implementation of the current IAPWS formulations
 // (IAPWS-95 densities, IAPWS 2008 viscosity, IAPWS 2011 conductivity) away from the
 // critical region, when Debian's python3-iapws is installed.
