@@ -74,13 +74,13 @@ double dippr101_viscosity(std::int64_t c, double t) {
 }
 
 // Logarithmic mole-fraction rule, fractions normalised: ln mu = sum x ln mu_i / sum x.
+// Fractions that sum to zero weigh the components equally; an empty list gives 0.
 double log_rule(std::int64_t n, const double* x, const double* mu) {
+  if (n < 1) return 0.0;
   double s = 0.0, l = 0.0;
-  for (std::int64_t i = 0; i < n; ++i) {
-    s += x[i];
-    l += x[i] * std::log(mu[i]);
-  }
-  return s != 0.0 ? std::exp(l / s) : 0.0;
+  for (std::int64_t i = 0; i < n; ++i) s += x[i];
+  for (std::int64_t i = 0; i < n; ++i) l += (s != 0.0 ? x[i] / s : 1.0 / static_cast<double>(n)) * std::log(mu[i]);
+  return std::exp(l);
 }
 
 // The weights of the two further mixing rules: mole fractions, or mass fractions when the

@@ -15,7 +15,7 @@ Kind kind_of(const std::string& k) {
       {"I", Kind::IntOut},     {"Rio", Kind::RealInOut}, {"idx", Kind::Index},      {"p", Kind::PosIn},
       {"P", Kind::PosOut},     {"Pio", Kind::PosInOut},  {"c", Kind::CompIn},       {"C", Kind::CompParam},    {"ci", Kind::CompIn},    {"C2", Kind::CompParam},
       {"flag", Kind::Flag},    {"cid", Kind::Cid},       {"cform", Kind::Cform},    {"pair", Kind::Pair},
-      {"w", Kind::Work},       {"iw", Kind::Work},       {"x", Kind::Unused}};
+      {"w", Kind::Work},       {"iw", Kind::Work},       {"x", Kind::Unused},      {"PP", Kind::SquareOut}};
   for (const auto& [name, kind] : kinds)
     if (k == name) return kind;
   throw std::invalid_argument("unknown argument kind " + k);
@@ -130,6 +130,28 @@ const std::vector<Routine>& catalogue() {
       KOVA_ROUTINE(KOVA_SIG003, "water", "T:r:300 N:n KCALC:i:1 IDX:idx UNUSED5:x UNUSED6:x UNUSED7:x UNUSED8:x "
                                          "SIGMA:P CFORM:cform"),
       KOVA_ROUTINE(KOVA_SIG203, "water", "X:p N:n IDX:idx NEXP:i:1 SIG:p:0.02 UNUSED6:x VW:c:1 KMARK:ci SIGMX:R"),
+
+      // Liquid mixtures and diffusion. XS of KOVA_DL102 holds the pure viscosities after the
+      // host's offset (ZEL_PPRIV word 9, the 8 components of the set).
+      KOVA_ROUTINE(KOVA_KL204, "mixing", "X:p N:n IDX:idx UNUSED4:x VL:p:0.1 KL:Pio:0.12 KDIAG:i:0 KLMX:R CID:cid"),
+      KOVA_ROUTINE(KOVA_DV002, "mixing", "X:p N:n IDX:idx T:r:400 P:r:5e6 P0:r:1e5 IPAIR:iw:0,0,2 YPAIR:w:0,0,2 "
+                               "DV0:pair:1e-5 KDIAG:i:0 DV:PP IDSET:i:1 MW:C VC:C FLAG:flag CID:cid P17:x P18:x "
+                               "P19:x P20:x P21:x"),
+      KOVA_ROUTINE(KOVA_DL001, "mixing", "T:r:300 X:p N:n IDX:idx MUL:p:1e-3 KDIAG:i:0 BINDL:PP MW:C CFORM:cform "
+                               "VB:C FLAG:flag CID:cid P13:x P14:x P15:x P16:x"),
+      KOVA_ROUTINE(KOVA_DL004, "mixing", "T:r:300 X:p N:n IDX:idx MUL:p:1e-3 KDIAG:i:0 BINDL:PP MW:C CFORM:cform "
+                               "VB:C FLAG:flag CID:cid P13:x P14:x P15:x"),
+      KOVA_ROUTINE(KOVA_DL102, "mixing", "T:r:300 X:p N:n IDX:idx IDSET:i:1 XS:w:0,1,8 KW:iw:0,2,0 KDIAG:i:0 DL:P MW:C "
+                               "CFORM:cform VB:C KSOLU:c:1 FLAG:flag CID:cid P16:x P17:x P18:x P19:x P20:x P21:x "
+                               "P22:x P23:x P24:x P25:x KOPT:iw:0,0,2 P27:x P28:x P29:x"),
+      KOVA_ROUTINE(KOVA_DL103, "mixing", "T:r:300 X:p N:n IDX:idx IDSET:i:1 KDIAG:i:0 MW:C CFORM:cform VB:C KSOLU:c:1 "
+                               "FLAG:flag CID:cid XS:w:0,1,0 MULW:w:0,1,0 UNUSED15:x KW:iw:0,1,0 KSV:iw:0,1,0 P18:x "
+                               "P19:x P20:x P21:x P22:x P23:x P24:x KBIO:ci MULBPS:w:0,0,40 VL:w:0,1,0 P28:x "
+                               "P29:x P30:x P31:x P32:x XTOL:r:1e-8 DL:P P35:x P36:x P37:x P38:x P39:x P40:x P41:x "
+                               "P42:x"),
+      KOVA_ROUTINE(KOVA_MUL205, "mixing", "T:r:300 X:p N:n IDX:idx MUL:p:1e-3 KDIAG:i:0 P7:x P8:x P9:x P10:x P11:x P12:x "
+                                "P13:x P14:x P15:x KBIO:ci MW:c MULBPS:w:0,0,40 VL:P P20:x MULMX:R XTOL:r:1e-8 "
+                                "P23:x P24:x P25:x P26:x P27:x"),
   };
   return all;
 }

@@ -60,6 +60,7 @@ enum class Kind {
   PosIn,       // p[:value]   N reals by list position, read only
   PosOut,      // P           N reals by list position, results
   PosInOut,    // Pio         N reals by list position, read and written
+  SquareOut,   // PP          N x N reals by list position (column by column), results
   CompIn,      // c           C reals by component number, read only (ci: integers, 0)
   CompParam,   // C           C reals by component number; defaults may be written for listed ones
                // C2          the same with two reals per component

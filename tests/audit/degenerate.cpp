@@ -68,7 +68,9 @@ std::string summarise(Call& c, const std::vector<std::vector<double>>& before) {
   bool written = false, nonfinite = false, nonzero = false;
   for (std::size_t k = 0; k < c.args.size(); ++k) {
     const Kind kind = c.args[k].kind;
-    if (kind != Kind::RealOut && kind != Kind::PosOut && kind != Kind::RealInOut && kind != Kind::PosInOut) continue;
+    if (kind != Kind::RealOut && kind != Kind::PosOut && kind != Kind::RealInOut && kind != Kind::PosInOut &&
+        kind != Kind::SquareOut)
+      continue;
     for (std::size_t i = 0; i < c.buffers[k].size; ++i) {
       const double v = c.buffers[k].reals()[i];
       if (std::memcmp(&v, &before[k][i], sizeof v) == 0) continue;

@@ -152,6 +152,10 @@ Call::Call(const Routine& r, std::int64_t ncomp_, std::vector<std::int64_t> idx,
         for (std::size_t i = 0; i < nc * a.width; ++i) b.reals()[i] = v[i / a.width];
         break;
       }
+      case Kind::SquareOut:
+        b.allocate(nn * nn);
+        for (std::size_t i = 0; i < nn * nn; ++i) b.reals()[i] = kUnsetResult;
+        break;
       case Kind::Flag:
         b.allocate(nc);
         for (std::size_t i = 0; i < nc; ++i) b.reals()[i] = 0.0;

@@ -19,7 +19,7 @@ void print_results(Call& call, const char* label) {
   for (std::size_t k = 0; k < call.args.size(); ++k) {
     const Kind kind = call.args[k].kind;
     if (kind == Kind::RealOut || kind == Kind::IntOut || kind == Kind::RealInOut || kind == Kind::PosOut ||
-        kind == Kind::PosInOut || kind == Kind::CompParam || kind == Kind::Work) {
+        kind == Kind::PosInOut || kind == Kind::SquareOut || kind == Kind::CompParam || kind == Kind::Work) {
       for (std::size_t i = 0; i < call.buffers[k].size; ++i) std::printf(" %016" PRIx64, call.buffers[k].data()[i]);
     }
   }
