@@ -612,6 +612,164 @@ module kova
 
     ! ------------------------------------------------------------ liquid mixtures and diffusion
 
+    ! Li's rule: liquid mixture thermal conductivity from pure values, W/(m K). X, VL, KL by
+    ! list position (KL values below 1E-4 are raised in place); argument 4 is not used.
+    subroutine kova_kl204(X, N, IDX, UNUSED4, VL, KL, KDIAG, KLMX, CID) bind(C, name='KOVA_KL204')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      type(*) :: UNUSED4
+      real(c_double), intent(in) :: VL(*)
+      real(c_double), intent(inout) :: KL(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(out) :: KLMX
+      type(*), intent(in) :: CID(*)
+    end subroutine kova_kl204
+
+    ! Dawson-Khoury-Kobayashi density correction of low-pressure binary gas diffusion
+    ! coefficients, m2/s. DV0, DV are (N, N) by list position; IPAIR, YPAIR work; P17 to P21
+    ! are handed to the host's equation of state (SIRK_ES01).
+    subroutine kova_dv002(X, N, IDX, T, P, P0, IPAIR, YPAIR, DV0, KDIAG, DV, IDSET, MW, VC, FLAG, CID, &
+                          P17, P18, P19, P20, P21) bind(C, name='KOVA_DV002')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: T, P, P0
+      integer(c_int64_t), intent(inout) :: IPAIR(2)
+      real(c_double), intent(inout) :: YPAIR(2)
+      real(c_double), intent(in) :: DV0(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(inout) :: DV(*)
+      integer(c_int64_t), intent(in) :: IDSET
+      real(c_double), intent(inout) :: MW(*), VC(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      type(*) :: P17, P18, P19, P20, P21
+    end subroutine kova_dv002
+
+    ! Wilke-Chang binary liquid diffusion coefficients, m2/s, BINDL (N, N) by list position,
+    ! over the host's own mixture viscosity (LUMENA_MUL202, which receives P13 to P16).
+    subroutine kova_dl001(T, X, N, IDX, MUL, KDIAG, BINDL, MW, CFORM, VB, FLAG, CID, P13, P14, P15, P16) &
+        bind(C, name='KOVA_DL001')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: MUL(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(inout) :: BINDL(*)
+      real(c_double), intent(inout) :: MW(*)
+      type(*), intent(in) :: CFORM(*)
+      real(c_double), intent(inout) :: VB(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      type(*) :: P13, P14, P15, P16
+    end subroutine kova_dl001
+
+    ! As kova_dl001, over the host's mixture of the given MUL (LUMENA_MUL201, P13 to P15).
+    subroutine kova_dl004(T, X, N, IDX, MUL, KDIAG, BINDL, MW, CFORM, VB, FLAG, CID, P13, P14, P15) &
+        bind(C, name='KOVA_DL004')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: MUL(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(inout) :: BINDL(*)
+      real(c_double), intent(inout) :: MW(*)
+      type(*), intent(in) :: CFORM(*)
+      real(c_double), intent(inout) :: VB(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      type(*) :: P13, P14, P15
+    end subroutine kova_dl004
+
+    ! Wilke-Chang coefficient of each solute (KSOLU non-zero) in the mixed solvent of the other
+    ! entries, m2/s, DL by list position. XS (reals: solvent fractions, then the pure solvent
+    ! viscosities after the offset in ZEL_PPRIV word 9) and KW (2N integers) are work arrays;
+    ! KOPT(2) chooses the host mixing rule (2 LUMENA_MUMIX1, 1 LUMENA_QUADMX, else
+    ! LUMENA_MUL201) and KOPT(1) is handed to it. The P arguments go to the host routines.
+    subroutine kova_dl102(T, X, N, IDX, IDSET, XS, KW, KDIAG, DL, MW, CFORM, VB, KSOLU, FLAG, CID, &
+                          P16, P17, P18, P19, P20, P21, P22, P23, P24, P25, KOPT, P27, P28, P29) &
+        bind(C, name='KOVA_DL102')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: IDSET
+      real(c_double), intent(inout) :: XS(*)
+      integer(c_int64_t), intent(inout) :: KW(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      real(c_double), intent(out) :: DL(*)
+      real(c_double), intent(inout) :: MW(*)
+      type(*), intent(in) :: CFORM(*)
+      real(c_double), intent(inout) :: VB(*)
+      real(c_double), intent(in) :: KSOLU(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      type(*) :: P16, P17, P18, P19, P20, P21, P22, P23, P24, P25
+      integer(c_int64_t), intent(in) :: KOPT(2)
+      type(*) :: P27, P28, P29
+    end subroutine kova_dl102
+
+    ! As kova_dl102, with the solvent viscosity from kova_mul205 (bio-components KBIO, MULBPS,
+    ! XTOL). XS, MULW, KW (N), KSV, VL are work arrays.
+    subroutine kova_dl103(T, X, N, IDX, IDSET, KDIAG, MW, CFORM, VB, KSOLU, FLAG, CID, XS, MULW, UNUSED15, &
+                          KW, KSV, P18, P19, P20, P21, P22, P23, P24, KBIO, MULBPS, VL, P28, P29, P30, P31, &
+                          P32, XTOL, DL, P35, P36, P37, P38, P39, P40, P41, P42) bind(C, name='KOVA_DL103')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      integer(c_int64_t), intent(in) :: IDSET, KDIAG
+      real(c_double), intent(inout) :: MW(*)
+      type(*), intent(in) :: CFORM(*)
+      real(c_double), intent(inout) :: VB(*)
+      real(c_double), intent(in) :: KSOLU(*)
+      real(c_double), intent(inout) :: FLAG(*)
+      type(*), intent(in) :: CID(*)
+      real(c_double), intent(inout) :: XS(*), MULW(*)
+      type(*) :: UNUSED15
+      integer(c_int64_t), intent(inout) :: KW(*), KSV(*)
+      type(*) :: P18, P19, P20, P21, P22, P23, P24
+      integer(c_int64_t), intent(in) :: KBIO(*)
+      real(c_double), intent(in) :: MULBPS(*)
+      real(c_double), intent(inout) :: VL(*)
+      type(*) :: P28, P29, P30, P31, P32
+      real(c_double), intent(in) :: XTOL
+      real(c_double), intent(out) :: DL(*)
+      type(*) :: P35, P36, P37, P38, P39, P40, P41, P42
+    end subroutine kova_dl103
+
+    ! Liquid mixture viscosity with bio-components (KBIO = 1), Pa s. X, MUL, VL by list
+    ! position; MULBPS(5, *) holds a, b, d, lower and upper bound per component. P7 to P15,
+    ! P20, P23 to P27 go to the host's liquid-volume routines.
+    subroutine kova_mul205(T, X, N, IDX, MUL, KDIAG, P7, P8, P9, P10, P11, P12, P13, P14, P15, KBIO, MW, &
+                           MULBPS, VL, P20, MULMX, XTOL, P23, P24, P25, P26, P27) bind(C, name='KOVA_MUL205')
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      real(c_double), intent(in) :: X(*)
+      integer(c_int64_t), intent(in) :: N
+      integer(c_int64_t), intent(in) :: IDX(*)
+      real(c_double), intent(in) :: MUL(*)
+      integer(c_int64_t), intent(in) :: KDIAG
+      type(*) :: P7, P8, P9, P10, P11, P12, P13, P14, P15
+      integer(c_int64_t), intent(in) :: KBIO(*)
+      real(c_double), intent(in) :: MW(*)
+      real(c_double), intent(in) :: MULBPS(*)
+      real(c_double), intent(inout) :: VL(*)
+      type(*) :: P20
+      real(c_double), intent(out) :: MULMX
+      real(c_double), intent(in) :: XTOL
+      type(*) :: P23, P24, P25, P26, P27
+    end subroutine kova_mul205
+
   end interface
 
 end module kova
