@@ -1,8 +1,7 @@
 // kova: command-line transport-property calculator on the reference host's databank.
-#include <CLI/CLI.hpp>
+// The subcommands register themselves (cli/command.h); main only runs the framework.
+#include <iostream>
 
-int main(int argc, char** argv) {
-  CLI::App app{"kova: transport properties of pure components and mixtures"};
-  CLI11_PARSE(app, argc, argv);
-  return 0;
-}
+#include "command.h"
+
+int main(int argc, char** argv) { return kova::cli::run_main(argc, argv, std::cout, std::cerr); }

@@ -76,6 +76,25 @@ std::vector<Component> load() {
 
 }  // namespace
 
+const std::vector<ColumnInfo>& databank_columns() {
+  static const std::vector<ColumnInfo> columns = [] {
+    std::vector<ColumnInfo> out;
+    std::istringstream in(kComponentsCsv);
+    std::string line;
+    std::getline(in, line);
+    for (const std::string& h : split_csv_line(line)) {
+      const std::string key = column_key(h);
+      if (key == "NAME" || key == "CAS" || key == "CID1" || key == "CID2" || key == "CFORM1" || key == "CFORM2" ||
+          key == "CFORM3" || key == "FORMULA" || key == "FLAGS")
+        continue;
+      const auto open = h.find('['), close = h.rfind(']');
+      out.push_back({key, open == std::string::npos ? std::string() : h.substr(open + 1, close - open - 1)});
+    }
+    return out;
+  }();
+  return columns;
+}
+
 std::optional<double> Component::get(std::string_view column) const {
   for (const auto& [key, value] : values)
     if (key == column) return value;

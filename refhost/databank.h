@@ -28,6 +28,13 @@ struct Component {
   std::vector<std::pair<std::string, std::optional<double>>> values;
 };
 
+// The numeric columns in file order: key (as Component::get takes it) and unit (empty for
+// dimensionless columns), e.g. {"TC", "K"}, {"MUP_DEBYE", "debye"}, {"ZC", ""}.
+struct ColumnInfo {
+  std::string key, unit;
+};
+const std::vector<ColumnInfo>& databank_columns();
+
 // All databank components in file order.
 const std::vector<Component>& databank();
 // A databank component by name (case-insensitive), CAS number or formula; null if none.

@@ -1,0 +1,79 @@
+// kova dean-stiel: the Dean-Stiel dense-gas correction of vapour viscosity for each listed
+// component (KOVA_MUV007) and for the mixture (KOVA_MUV205) at one molar volume, and, given
+// the mixture's low-pressure viscosity, its dense viscosity (KOVA_MUV202).
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "command.h"
+#include "kova/kova.h"
+
+namespace kova::cli {
+namespace {
+
+struct Options {
+  MixtureOptions mixture;
+  double t = 0.0;
+  MolarVolume volume;
+  double mulp = std::numeric_limits<double>::quiet_NaN();
+};
+
+Report run(const Options& o, const Session& s) {
+  const Mixture m = o.mixture.build(/*need_composition=*/true);
+  const double v = o.volume.v();
+  const double rho = 1.0 / v;
+  const bool dense = !std::isnan(o.mulp);
+
+  // One parameter set and one check-flag array for the three calls, as a host keeps them:
+  // missing parameters are reported (and defaulted) once.
+  std::vector<double> tc = m.set.param("TC"), zc = m.set.param("ZC"), vc = m.set.param("VC"),
+                      mw = m.set.param("MW"), flag = m.set.flags();
+  const std::int64_t n = m.n();
+  std::vector<double> vv(n, v), muvpc(n, 0.0);
+  KOVA_MUV007(&o.t, &n, m.idx.data(), vv.data(), &s.kdiag, muvpc.data(), tc.data(), zc.data(), vc.data(),
+              mw.data(), flag.data(), m.cid.data());
+  double muvxpc = 0.0;
+  KOVA_MUV205(&o.t, m.x.data(), &n, m.idx.data(), &v, &s.kdiag, &muvxpc, tc.data(), zc.data(), vc.data(),
+              mw.data(), flag.data(), m.cid.data());
+  double muvmx = 0.0;
+  if (dense)
+    KOVA_MUV202(&o.t, m.x.data(), &n, m.idx.data(), &rho, &o.mulp, &s.kdiag, &muvmx, tc.data(), zc.data(),
+                vc.data(), mw.data(), flag.data(), m.cid.data());
+
+  Report r(dense ? "Dean-Stiel dense-gas viscosity (KOVA_MUV007, KOVA_MUV205, KOVA_MUV202)"
+                 : "Dean-Stiel pressure correction of vapour viscosity (KOVA_MUV007, KOVA_MUV205)");
+  std::vector<std::string> names;
+  for (std::int64_t i = 1; i <= n; ++i) names.push_back(m.name(i));
+  r.input("components", names).input("x", m.x).input("T", o.t, "K").input("V", v, "m3/kmol").input("rho", rho, "kmol/m3");
+  if (dense) r.input("MUVMXLP", o.mulp, "Pa s");
+
+  Table& pure = r.table("components", {{"component", ""}, {"x", ""}, {"VC", "m3/kmol"}, {"rho_r", ""}, {"MUVPC", "Pa s"}});
+  for (std::int64_t i = 1; i <= n; ++i) {
+    const std::size_t k = static_cast<std::size_t>(i - 1);
+    pure.row({m.name(i), m.x[k], vc[k], vc[k] / v, muvpc[k]});
+  }
+  if (dense)
+    r.table("mixture", {{"MUVXPC", "Pa s"}, {"MUVMXLP", "Pa s"}, {"MUVMX", "Pa s"}}).row({muvxpc, o.mulp, muvmx});
+  else
+    r.table("mixture", {{"MUVXPC", "Pa s"}}).row({muvxpc});
+
+  r.note("MUVPC: excess of each component's viscosity over its low-pressure value at V; rho_r = VC/V.");
+  r.note("MUVXPC: the same for the mixture, with mole-fraction averaged critical constants.");
+  if (dense) r.note("MUVMX: the mixture's viscosity at rho = 1/V, MUVMXLP plus the Dean-Stiel residual.");
+  return r;
+}
+
+const Registration dean_stiel{
+    "dean-stiel", "Dean-Stiel dense-gas correction of vapour viscosity, pure components and mixture",
+    [](CLI::App& app) -> Action {
+      auto o = std::make_shared<Options>();
+      o->mixture.add_to(app);
+      add_temperature(app, o->t);
+      add_molar_volume(app, o->volume);
+      add_positive(app, "--mulp", o->mulp,
+                   "low-pressure viscosity of the mixture, Pa s: also gives the dense mixture viscosity");
+      return [o](const Session& s) { return run(*o, s); };
+    }};
+
+}  // namespace
+}  // namespace kova::cli
