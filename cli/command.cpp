@@ -222,13 +222,33 @@ Mixture MixtureOptions::build(bool need_composition) const {
 
 std::string to_string(Phase p) { return p == Phase::vapour ? "vapour" : "liquid"; }
 
-double MolarVolume::v() const {
+bool MolarVolume::from_pressure() const { return std::isnan(volume) && std::isnan(density) && !std::isnan(pressure); }
+
+double MolarVolume::of(const Mixture& m, double t, const std::vector<double>& y) const {
   if (!std::isnan(volume)) return volume;
   if (!std::isnan(density)) return 1.0 / density;
-  throw UsageError("give the molar volume (--volume, m3/kmol) or the molar density (--density, kmol/m3)");
+  if (!std::isnan(pressure)) return host_vapour_volume(m, t, pressure, y);
+  throw UsageError("give the molar volume (--volume, m3/kmol) or the molar density (--density, kmol/m3)" +
+                   std::string(pressure_offered ? " or the pressure (--p, Pa)" : ""));
 }
 
-double MolarVolume::rho() const { return 1.0 / v(); }
+double MolarVolume::of_component(const Mixture& m, double t, std::int64_t i) const {
+  if (!from_pressure()) return of(m, t, {});
+  std::vector<double> y(static_cast<std::size_t>(m.n()), 0.0);
+  y[static_cast<std::size_t>(i - 1)] = 1.0;
+  return host_vapour_volume(m, t, pressure, y);
+}
+
+double host_vapour_volume(const Mixture& m, double t, double p, const std::vector<double>& y) {
+  const std::int64_t n = m.n(), one = 1, zero = 0, idset = 1, kdiag = 0;
+  std::vector<double> work(16, 0.0);
+  double v = 0.0;
+  double* w = work.data();
+  SIRK_ES01(&t, &p, y.data(), &n, m.idx.data(), &one, &zero, &zero, &zero, &zero, &one, &idset, &kdiag, w,
+            m.cid.data(), nullptr, nullptr, nullptr, nullptr, nullptr, w + 1, w + 2, w + 3, w + 4, &v, w + 5, w + 6,
+            w + 7, w + 8, w + 9, w + 10, w + 11);
+  return v;
+}
 
 CLI::Option* add_temperature(CLI::App& app, double& t) {
   return app.add_option("-T,--t,--temperature", t, "temperature, K")->required()->check(positive_number());
@@ -246,11 +266,20 @@ CLI::Option* add_phase(CLI::App& app, Phase& phase) {
       ->transform(CLI::CheckedTransformer(names, CLI::ignore_case));
 }
 
-void add_molar_volume(CLI::App& app, MolarVolume& mv) {
+void add_molar_volume(CLI::App& app, MolarVolume& mv, bool with_pressure) {
   CLI::Option* v = app.add_option("--volume", mv.volume, "molar volume, m3/kmol")->check(positive_number());
   CLI::Option* d = app.add_option("--density", mv.density, "molar density, kmol/m3 (instead of --volume)")
                        ->check(positive_number());
   v->excludes(d);
+  mv.pressure_offered = with_pressure;
+  if (with_pressure) {
+    CLI::Option* p = app.add_option("-P,--p,--pressure", mv.pressure,
+                                    "pressure, Pa (instead of --volume): the volume then comes from the reference "
+                                    "host's Peng-Robinson equation of state")
+                         ->check(positive_number());
+    p->excludes(v);
+    p->excludes(d);
+  }
 }
 
 CLI::Option* add_positive(CLI::App& app, const std::string& names, double& value, const std::string& help) {
@@ -331,7 +360,7 @@ void print_table(std::ostream& out, const Table& t) {
     cells.push_back(std::move(r));
   }
   auto line = [&](const std::vector<std::string>& r) {
-    std::string s = " ";
+    std::string s;
     for (std::size_t k = 0; k < nc; ++k) {
       const std::string pad(width[k] - r[k].size(), ' ');
       s += "  " + (left[k] ? r[k] + pad : pad + r[k]);

@@ -167,14 +167,26 @@ enum class Phase { vapour, liquid };
 inline std::int64_t kvl(Phase p) { return p == Phase::vapour ? 1 : 2; }
 std::string to_string(Phase p);
 
-// A molar volume given directly or as a molar density.
+// A molar volume given directly, as a molar density, or (where the command offers --p) as
+// a pressure, from which the reference host's vapour equation of state (Peng-Robinson,
+// SIRK_ES01) gives the volume at the temperature.
 struct MolarVolume {
-  double volume = std::numeric_limits<double>::quiet_NaN();   // m3/kmol, NaN if not given
-  double density = std::numeric_limits<double>::quiet_NaN();  // kmol/m3, NaN if not given
-  // The molar volume, m3/kmol, and the molar density, kmol/m3; UsageError if neither given.
-  double v() const;
-  double rho() const;
+  double volume = std::numeric_limits<double>::quiet_NaN();    // m3/kmol, NaN if not given
+  double density = std::numeric_limits<double>::quiet_NaN();   // kmol/m3, NaN if not given
+  double pressure = std::numeric_limits<double>::quiet_NaN();  // Pa, NaN if not given
+  bool pressure_offered = false;                               // set by add_molar_volume
+  bool from_pressure() const;
+  // The molar volume, m3/kmol, of the listed components with mole fractions y (list
+  // positions of m) at t: as given, 1/density, or from the equation of state at the
+  // pressure. UsageError if none was given.
+  double of(const Mixture& m, double t, const std::vector<double>& y) const;
+  // The volume of the one listed component at list position i (1-based), alone.
+  double of_component(const Mixture& m, double t, std::int64_t i) const;
 };
+
+// Molar volume of a vapour of the listed components (mole fractions y by list position)
+// at t (K) and p (Pa) from the reference host's equation of state, m3/kmol.
+double host_vapour_volume(const Mixture& m, double t, double p, const std::vector<double>& y);
 
 // --t/-T/--temperature in K (required, positive).
 CLI::Option* add_temperature(CLI::App& app, double& t);
@@ -182,8 +194,9 @@ CLI::Option* add_temperature(CLI::App& app, double& t);
 CLI::Option* add_pressure(CLI::App& app, double& p);
 // --phase vapour|liquid (also "vapor", "v", "l"; default vapour).
 CLI::Option* add_phase(CLI::App& app, Phase& phase);
-// --volume (m3/kmol) or --density (kmol/m3), exactly one of them, positive.
-void add_molar_volume(CLI::App& app, MolarVolume& mv);
+// --volume (m3/kmol) or --density (kmol/m3), and with with_pressure also --p (Pa): at
+// most one of them, positive.
+void add_molar_volume(CLI::App& app, MolarVolume& mv, bool with_pressure = false);
 // A further positive real option with its unit shown in the help.
 CLI::Option* add_positive(CLI::App& app, const std::string& names, double& value, const std::string& help);
 

@@ -8,7 +8,7 @@ scripts/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKOVA_BUILD_TESTS=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target kova_cli >/dev/null
 if [ $# -eq 0 ]; then
-  set -- dean-stiel --components methane,ethane --x 0.8,0.2 --t 300 --volume 0.5
+  set -- dean-stiel --components methane,ethane --x 0.8,0.2 --t 320 --p 5e6
   echo "kova $*"
 fi
 exec build/kova "$@"

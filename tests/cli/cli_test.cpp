@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -34,6 +35,12 @@ Outcome kova(std::vector<std::string> args) {
   r.out = out.str();
   r.err = err.str();
   return r;
+}
+
+std::string exact(double v) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.17g", v);
+  return buf;
 }
 
 std::vector<std::string> lines_of(const std::string& text) {
@@ -70,6 +77,7 @@ TEST_F(Cli, InputErrorsGiveOneLineAndStatusTwo) {
       {with({"-c", "methane,ethane", "--x", "0.5,half"}), "not a finite number: half"},
       {with({"-c", "methane,CH4", "--x", "0.5,0.5"}), "listed twice"},
       {with({"-c", "methane", "--density", "2"}), "excludes"},
+      {with({"-c", "methane", "--p", "1e5"}), "excludes"},
       {{"dean-stiel", "-c", "methane", "--t", "300"}, "--volume"},
       {{"dean-stiel", "-c", "methane", "--t", "3OO", "--volume", "1"}, "--t: not a finite number: 3OO"},
       {{"dean-stiel", "-c", "methane", "--t", "inf", "--volume", "1"}, "not a finite number"},
@@ -141,6 +149,33 @@ TEST_F(Cli, DeanStielPassesTheUsersInputsToTheRoutines) {
                       "--mulp", "1.2e-5", "--json"});
   ASSERT_EQ(d.status, 0) << d.err;
   EXPECT_EQ(d.json()["results"], j["results"]);
+}
+
+// A pressure gives the mixture's volume and each component's own volume from the host's
+// equation of state; the results are those of the same volumes given directly.
+TEST_F(Cli, DeanStielAtAPressureUsesTheHostsVolumes) {
+  const Outcome r = kova({"dean-stiel", "-c", "methane,ethane", "--x", "0.8,0.2", "--t", "320", "--p", "5e6", "--json"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const Json j = r.json();
+  const double v = j["inputs"]["V"].get<double>();
+  EXPECT_EQ(j["inputs"]["P"], 5e6);
+  const double ideal = refhost::kGasConstant * 320.0 / 5e6;
+  EXPECT_GT(v, 0.8 * ideal);  // a moderately dense vapour: Z between 0.8 and 1
+  EXPECT_LT(v, ideal);
+  const Json& comps = j["results"]["components"];
+  const double v_methane = comps[0]["VV"].get<double>(), v_ethane = comps[1]["VV"].get<double>();
+  EXPECT_GT(v_methane, v);  // methane alone is less dense than the mixture, ethane alone more
+  EXPECT_LT(v_ethane, v);
+
+  const Outcome mix = kova({"dean-stiel", "-c", "methane,ethane", "--x", "0.8,0.2", "--t", "320", "--volume",
+                            exact(v), "--json"});
+  ASSERT_EQ(mix.status, 0) << mix.err;
+  EXPECT_NEAR(mix.json()["results"]["mixture"][0]["MUVXPC"].get<double>(),
+              j["results"]["mixture"][0]["MUVXPC"].get<double>(), 1e-12 * v);
+  const Outcome alone = kova({"dean-stiel", "-c", "ethane", "--t", "320", "--volume", exact(v_ethane), "--json"});
+  ASSERT_EQ(alone.status, 0) << alone.err;
+  EXPECT_NEAR(alone.json()["results"]["components"][0]["MUVPC"].get<double>(), comps[1]["MUVPC"].get<double>(),
+              1e-12 * comps[1]["MUVPC"].get<double>());
 }
 
 TEST_F(Cli, JsonDocumentShape) {
@@ -249,7 +284,7 @@ TEST_F(Cli, MessagesAndTraceFollowTheResults) {
   std::ostringstream plain;
   print_text(plain, rep, rec, s);
   EXPECT_EQ(plain.str(),
-            "Title\n  T = 300 K\n  x = 0.25, 0.75\n\nmixture:\n   MU [Pa s]\n     1.5e-05\n\n"
+            "Title\n  T = 300 K\n  x = 0.25, 0.75\n\nmixture:\n  MU [Pa s]\n    1.5e-05\n\n"
             "Messages from the library:\n      FIRST LINE\n      SECOND\n");
   s.trace = true;
   std::ostringstream traced;
