@@ -16,12 +16,11 @@
 #               -DHEADER=kova.h -DFORTRAN_MODULE=kova.f90 -DNM=nm -DREADELF=readelf
 #               [-DSANITIZE=address,undefined -DCXX=g++] -P check_exports.cmake
 #
-# While the library is incomplete the test asks for "defined within allowed" and "declared
-# within defined". When all 45 names are implemented, tighten it to equality: require the whole
-# of exports.txt (uncomment the line "set(REQUIRE_ALL ON)" below).
+# The library must export exactly the names of exports.txt (REQUIRE_ALL), and every name the
+# C header declares or the Fortran module binds must be among them.
 cmake_minimum_required(VERSION 3.20)
 
-# set(REQUIRE_ALL ON)
+set(REQUIRE_ALL ON)
 
 foreach(var LIBRARY ALLOWED VERSION_SCRIPT HEADER FORTRAN_MODULE NM READELF)
   if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
