@@ -21,13 +21,13 @@ Kind kind_of(const std::string& k) {
   throw std::invalid_argument("unknown argument kind " + k);
 }
 
-#define KOVA_ROUTINE(F, FAMILY, SPEC) Routine{#F, FAMILY, &invoke<&F>, arity<&F>(), SPEC}
+#define KOVA_ROUTINE(F, FAMILY, SIGNATURE) Routine{#F, FAMILY, &invoke<&F>, arity<&F>(), SIGNATURE}
 
 }  // namespace
 
 std::vector<Arg> Routine::args() const {
   std::vector<Arg> out;
-  std::istringstream in(spec);
+  std::istringstream in(signature);
   std::string token;
   while (in >> token) {
     Arg a;

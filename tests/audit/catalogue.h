@@ -86,7 +86,7 @@ struct Routine {
   const char* family;  // deanstiel, trapp, chung, correlations, water, mixing
   Invoker call;
   std::size_t arity;
-  const char* spec;  // the argument list in the notation above, blank separated, NAME:kind[:...]
+  const char* signature;  // the argument list in the notation above, blank separated, NAME:kind[:...]
   std::vector<Arg> args() const;
 };
 
