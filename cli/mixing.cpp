@@ -88,15 +88,20 @@ Report li(const LiOptions& o, const Session& s) {
   return r;
 }
 
-const Registration li_command{
-    "li", "Li's rule: thermal conductivity of a liquid mixture from pure values", [](CLI::App& app) -> Action {
-      auto o = std::make_shared<LiOptions>();
-      o->mixture.add_to(app);
-      add_temperature(app, o->t);
-      app.add_option("--kl", o->kl, "pure liquid thermal conductivities, W/(m K)")->required()->delimiter(',');
-      app.add_option("--vl", o->vl, "liquid molar volumes, m3/kmol (default: the host's)")->delimiter(',');
-      return [o](const Session& s) { return li(*o, s); };
-    }};
+const Registration li_command{"li", "Li's rule: thermal conductivity of a liquid mixture from pure values",
+                              [](CLI::App& app) -> Action {
+                                auto o = std::make_shared<LiOptions>();
+                                o->mixture.add_to(app);
+                                add_temperature(app, o->t);
+                                app.add_option("--kl", o->kl, "pure liquid thermal conductivities, W/(m K)")
+                                    ->required()
+                                    ->delimiter(',')
+                                    ->check(non_negative_number());
+                                app.add_option("--vl", o->vl, "liquid molar volumes, m3/kmol (default: the host's)")
+                                    ->delimiter(',')
+                                    ->check(positive_number());
+                                return [o](const Session& s) { return li(*o, s); };
+                              }};
 
 // ---------------------------------------------------------------- dkk
 struct DkkOptions {
@@ -145,7 +150,8 @@ const Registration dkk_command{
       app.add_option("--dv0", o->dv0,
                      "low-pressure coefficients, m2/s: one for all pairs, or pairs (2,1), (3,1), (3,2), ...")
           ->required()
-          ->delimiter(',');
+          ->delimiter(',')
+          ->check(non_negative_number());
       return [o](const Session& s) { return dkk(*o, s); };
     }};
 
@@ -192,7 +198,9 @@ const Registration wilke_chang_command{
       auto o = std::make_shared<WilkeChangOptions>();
       o->mixture.add_to(app);
       add_temperature(app, o->t);
-      app.add_option("--mul", o->mul, "pure liquid viscosities, Pa s (default: the host's)")->delimiter(',');
+      app.add_option("--mul", o->mul, "pure liquid viscosities, Pa s (default: the host's)")
+          ->delimiter(',')
+          ->check(positive_number());
       app.add_flag("--given", o->given, "divide by the mixture of the given viscosities (KOVA_DL004)");
       return [o](const Session& s) { return wilke_chang(*o, s); };
     }};
@@ -212,7 +220,17 @@ struct Bio {
       std::stringstream in(spec.substr(colon + 1));
       std::string item;
       std::vector<double> v;
-      while (std::getline(in, item, ',')) v.push_back(std::stod(item));
+      while (std::getline(in, item, ',')) {
+        std::size_t used = 0;
+        double value = 0.0;
+        try {
+          value = std::stod(item, &used);
+        } catch (const std::exception&) {
+          used = 0;
+        }
+        if (used != item.size() || !std::isfinite(value)) throw UsageError("--bio: not a finite number: " + item);
+        v.push_back(value);
+      }
       if (v.size() != 5) throw UsageError("--bio: five numbers a, b, d, lower, upper after the name");
       kbio[static_cast<std::size_t>(c - 1)] = 1;
       for (int k = 0; k < 5; ++k) mulbps[static_cast<std::size_t>(5 * (c - 1) + k)] = v[static_cast<std::size_t>(k)];
@@ -256,7 +274,9 @@ const Registration bio_command{
       auto o = std::make_shared<BioOptions>();
       o->mixture.add_to(app);
       add_temperature(app, o->t);
-      app.add_option("--mul", o->mul, "pure liquid viscosities, Pa s (default: the host's)")->delimiter(',');
+      app.add_option("--mul", o->mul, "pure liquid viscosities, Pa s (default: the host's)")
+          ->delimiter(',')
+          ->check(positive_number());
       app.add_option("--bio", o->bio.specs, "a bio-component: NAME:a,b,d,lower,upper (m3/kg units, kg/m3 bounds)");
       app.add_option("--xtol", o->xtol, "smallest solvent mole-fraction total that is inverted (default 1e-8)");
       return [o](const Session& s) { return bio_viscosity(*o, s); };
