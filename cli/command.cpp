@@ -99,9 +99,13 @@ int run_main(int argc, char** argv, std::ostream& out, std::ostream& err) {
     sub->add_flag("--json", session.json, "print the results as one JSON document");
     if (reg->calls_library) {
       e.kdiag = sub->add_option("--kdiag", session.kdiag,
-                                "diagnostic level passed to the routines as KDIAG (default 2: missing parameters "
-                                "and failures; 3 and above: range warnings too; negative or above 6: trace)");
+                                "diagnostic level passed to the routines as KDIAG: 0 no messages but range warnings; "
+                                "1 results that cannot be calculated; 2 (default) also missing parameters, failed "
+                                "iterations and corrected inputs; negative or above 6 also the trace (shown as with "
+                                "--trace)");
       sub->add_flag("--trace", session.trace, "show the routines' trace lines (sets --kdiag 7 unless it is given)");
+      sub->add_flag("!--no-range-warnings", session.range_warnings,
+                    "switch the host's range warnings off (correlations used outside their range)");
     }
     entries.push_back(std::move(e));
   }
@@ -122,10 +126,13 @@ int run_main(int argc, char** argv, std::ostream& out, std::ostream& err) {
     if (!e.sub->parsed()) continue;
     session.command = e.reg->name;
     if (session.trace && e.kdiag != nullptr && e.kdiag->count() == 0) session.kdiag = 7;
+    // A level at which the routines write their trace shows it too.
+    if (e.kdiag != nullptr && (session.kdiag < 0 || session.kdiag > 6)) session.trace = true;
     refhost::reset();
     // The calculator is the host: the routines whose trace follows the host's own level
     // rather than KDIAG get the same level.
     set_int_word(ZEL_GLOBAL, 10, session.kdiag);
+    if (!session.range_warnings) set_int_word(ZEL_ERRTWO, 56, 0);
     try {
       const Report report = e.action(session);
       if (session.json)

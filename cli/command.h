@@ -2,7 +2,7 @@
 // (components, composition, state, diagnostics) and the one result printer.
 //
 // A model family adds its subcommands from its own file cli/<family>.cpp, without touching
-// main.cpp, through a static Registration:
+// main.cpp or CMake, through a static Registration (cli/deanstiel.cpp is a complete example):
 //
 //   namespace {
 //   struct Options {
@@ -29,7 +29,10 @@
 //
 // main() adds --json to every subcommand and --kdiag/--trace to every subcommand that calls
 // the library, resets the reference host before the action runs, and prints the Report
-// followed by the library's printed messages (and the trace lines with --trace).
+// followed by the library's printed messages (and the trace lines with --trace). The action
+// throws UsageError for an input error found after parsing (exit status 2). build() installs
+// the component set as the host's current set, so the host routines that the library calls
+// see it. The tests run a command in-process with run_main (tests/cli/cli_test.cpp).
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -108,12 +111,13 @@ class Report {
 
 // ---------------------------------------------------------------- session and registry
 
-// Settings shared by every subcommand, from --json, --kdiag and --trace.
+// Settings shared by every subcommand, from --json, --kdiag, --trace and --no-range-warnings.
 struct Session {
   std::string command;     // the subcommand's name
   bool json = false;
   bool trace = false;
   std::int64_t kdiag = 2;  // pass &kdiag as the routines' KDIAG
+  bool range_warnings = true;  // the host's range-warning switch (ZEL_ERRTWO word 56)
 };
 
 using Action = std::function<Report(const Session&)>;

@@ -49,11 +49,11 @@ Report show(const std::string& key) {
   return r;
 }
 
-const Registration list_command{"list", "list the component databank (number, name, formula, critical constants)",
+const Registration list_command{"list", "List the component databank (number, name, formula, critical constants)",
                                 [](CLI::App&) -> Action { return [](const Session&) { return list(); }; },
                                 /*calls_library=*/false};
 
-const Registration show_command{"show", "show every databank column of one component",
+const Registration show_command{"show", "Show every databank column of one component",
                                 [](CLI::App& app) -> Action {
                                   auto key = std::make_shared<std::string>();
                                   app.add_option("component", *key, "name, CAS number or formula")->required();

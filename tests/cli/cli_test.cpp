@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -195,8 +196,9 @@ TEST_F(Cli, JsonDocumentShape) {
   EXPECT_FALSE(j["results"].contains("MUVMX"));
 }
 
-// --trace raises the level to 7 unless --kdiag is given; without it the trace is not shown,
-// although KOVA_MUV007 writes its entry line on every call.
+// --trace raises the level to 7 unless --kdiag is given; a tracing level shows the trace
+// without --trace; otherwise it is not shown, although KOVA_MUV007 writes its entry line on
+// every call.
 TEST_F(Cli, TraceFollowsTheLevel) {
   const std::vector<std::string> base{"dean-stiel", "-c", "methane", "--t", "300", "--volume", "0.5", "--json"};
   auto run = [&](std::vector<std::string> extra) {
@@ -214,7 +216,27 @@ TEST_F(Cli, TraceFollowsTheLevel) {
 
   const Json quiet = run({"--trace", "--kdiag", "2"});
   EXPECT_EQ(quiet["trace"]["6"], Json::array({"     IN MUV007"}));
-  EXPECT_EQ(run({"--kdiag", "-1"})["trace"], nullptr);
+  EXPECT_FALSE(run({})["trace"].is_object());
+  EXPECT_EQ(run({"--kdiag", "-1"})["trace"]["6"], traced["trace"]["6"]);  // a tracing level shows it
+}
+
+// The host words that the calculator sets for the routines: the trace level of the routines
+// whose trace does not follow KDIAG, and the range-warning switch.
+TEST_F(Cli, HostWordsFollowTheOptions) {
+  auto word = [](const kova_word* block, int n) {
+    std::int64_t v;
+    std::memcpy(&v, &block[n], 8);
+    return v;
+  };
+  const std::vector<std::string> base{"dean-stiel", "-c", "methane", "--t", "300", "--volume", "0.5"};
+  ASSERT_EQ(kova(base).status, 0);
+  EXPECT_NE(word(ZEL_ERRTWO, 56), 0);
+  EXPECT_EQ(word(ZEL_GLOBAL, 10), 2);
+  std::vector<std::string> quiet = base;
+  quiet.insert(quiet.end(), {"--no-range-warnings", "--trace"});
+  ASSERT_EQ(kova(quiet).status, 0);
+  EXPECT_EQ(word(ZEL_ERRTWO, 56), 0);
+  EXPECT_EQ(word(ZEL_GLOBAL, 10), 7);
 }
 
 TEST_F(Cli, ListHasTheWholeDatabankWithUnits) {
