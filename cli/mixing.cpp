@@ -208,16 +208,16 @@ const Registration wilke_chang_command{
 // ---------------------------------------------------------------- bio-components
 // --bio NAME:a,b,d,lower,upper
 struct Bio {
-  std::vector<std::string> specs;
+  std::vector<std::string> given;
   // Fills KBIO and MULBPS for the set.
   void apply(const Mixture& m, std::vector<std::int64_t>& kbio, std::vector<double>& mulbps) const {
     kbio.assign(static_cast<std::size_t>(m.n()), 0);
     mulbps.assign(static_cast<std::size_t>(5 * m.n()), 0.0);
-    for (const std::string& spec : specs) {
-      const auto colon = spec.rfind(':');
+    for (const std::string& entry : given) {
+      const auto colon = entry.rfind(':');
       if (colon == std::string::npos) throw UsageError("--bio: NAME:a,b,d,lower,upper");
-      const std::int64_t c = numbers_of(m, {spec.substr(0, colon)}, "--bio")[0];
-      std::stringstream in(spec.substr(colon + 1));
+      const std::int64_t c = numbers_of(m, {entry.substr(0, colon)}, "--bio")[0];
+      std::stringstream in(entry.substr(colon + 1));
       std::string item;
       std::vector<double> v;
       while (std::getline(in, item, ',')) {
@@ -277,7 +277,7 @@ const Registration bio_command{
       app.add_option("--mul", o->mul, "pure liquid viscosities, Pa s (default: the host's)")
           ->delimiter(',')
           ->check(positive_number());
-      app.add_option("--bio", o->bio.specs, "a bio-component: NAME:a,b,d,lower,upper (m3/kg units, kg/m3 bounds)");
+      app.add_option("--bio", o->bio.given, "a bio-component: NAME:a,b,d,lower,upper (m3/kg units, kg/m3 bounds)");
       app.add_option("--xtol", o->xtol, "smallest solvent mole-fraction total that is inverted (default 1e-8)");
       return [o](const Session& s) { return bio_viscosity(*o, s); };
     }};
@@ -301,7 +301,7 @@ Report mixed_solvent(const MixedOptions& o, const Session& s) {
   std::vector<double> mw = m.set.param("MW"), vb = m.set.param("VB"), flag = m.set.flags();
   std::vector<double> xs(3 * nn + 1, 0.0);
   std::vector<std::int64_t> kw(2 * nn, 0);
-  const bool with_bio = !o.bio.specs.empty();
+  const bool with_bio = !o.bio.given.empty();
   std::string title;
   if (with_bio) {
     std::vector<std::int64_t> kbio, ksv(nn, 0);
@@ -340,7 +340,7 @@ const Registration mixed_command{
           ->delimiter(',');
       app.add_option("--rule", o->rule, "solvent mixing rule: log (default), quadratic, cube-root")
           ->check(CLI::IsMember({"log", "quadratic", "cube-root"}));
-      app.add_option("--bio", o->bio.specs,
+      app.add_option("--bio", o->bio.given,
                      "a bio-component NAME:a,b,d,lower,upper: the solvent viscosity then "
                      "comes from the bio-component rule (KOVA_DL103)");
       app.add_option("--xtol", o->xtol, "with --bio: smallest solvent mole-fraction total that is inverted");

@@ -888,6 +888,53 @@ module kova_host
       integer(c_int64_t), intent(inout) :: i12
       real(c_double), intent(inout) :: r1(2), r2(2), r3(2), r4(2), r5(2), r6(2), r7(2), r8(2), r9(2), r10(2)
     end subroutine kova_methane_volume
+    ! Vapour molar volume of a mixture (BIND(C) name 'SIRK_ES01'): V receives the molar volume
+    ! (m3/kmol) of the N components IDX with mole fractions Y at T, P. I6 to I11 are the
+    ! switches 1, 0, 0, 0, 0, 1 from the library; P16 to P20 the data KOVA_DV002 hands on from
+    ! its arguments 17 to 21; W* work words.
+    subroutine kova_mixture_vapour_volume(T, P, Y, N, IDX, i6, i7, i8, i9, i10, i11, IDSET, KDIAG, w14, CID, &
+                                          p16, p17, p18, p19, p20, w21, w22, w23, w24, V, w26, w27, w28, w29, &
+                                          w30, w31, w32) bind(C)
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, P, Y(*)
+      integer(c_int64_t), intent(in) :: N, IDX(*), i6, i7, i8, i9, i10, i11, IDSET, KDIAG
+      type(*), intent(in) :: CID(*), p16(*), p17(*), p18(*), p19(*), p20(*)
+      real(c_double), intent(inout) :: w14, w21, w22, w23, w24, w26, w27, w28, w29, w30, w31, w32
+      real(c_double), intent(out) :: V
+    end subroutine kova_mixture_vapour_volume
+    ! Pure liquid viscosities (Pa s) of the N components IDX at T into MUL (BIND(C) name
+    ! 'LUMENA_MUL001'). P7 to P16: the host data the diffusivity routines hand on, with CID
+    ! at P11 and MW at P12.
+    subroutine kova_liquid_viscosities(T, N, IDX, IDSET, KDIAG, MUL, p7, p8, p9, p10, p11, p12, p13, p14, p15, &
+                                       p16) bind(C)
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T
+      integer(c_int64_t), intent(in) :: N, IDX(*), IDSET, KDIAG
+      real(c_double), intent(out) :: MUL(*)
+      type(*), intent(in) :: p7(*), p8(*), p9(*), p10(*), p11(*), p12(*), p13(*), p14(*), p15(*), p16(*)
+    end subroutine kova_liquid_viscosities
+    ! Liquid mixture viscosity from the pure viscosities MUL (BIND(C) name 'LUMENA_MUL201');
+    ! the host's own mixture model (BIND(C) name 'LUMENA_MUL202') takes
+    ! (T, X, N, IDX, KDIAG, MULMX, p7, p8, MW, p10, p11, CID) instead.
+    subroutine kova_liquid_mixture_viscosity(T, X, N, IDX, MUL, KDIAG, MULMX, IDSET, p9, p10, MW, p12) bind(C)
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, X(*), MUL(*), MW(*)
+      integer(c_int64_t), intent(in) :: N, IDX(*), KDIAG, IDSET
+      real(c_double), intent(out) :: MULMX
+      type(*), intent(in) :: p9(*), p10(*), p12(*)
+    end subroutine kova_liquid_mixture_viscosity
+    ! Pure liquid molar volumes (m3/kmol) of the N components IDX at T into VL (BIND(C) name
+    ! 'LUMENA_VL004'); the ideal-mixing volume (BIND(C) name 'LUMENA_IDLMIX') takes
+    ! (X, N, SW, VL, VMX, p6).
+    subroutine kova_liquid_volumes(T, N, IDX, SW, KDIAG, p6, p7, p8, p9, p10, p11, p12, p13, p14, VL, p16, p17, &
+                                   p18, p19, MW, p21, p22) bind(C)
+      import :: c_int64_t, c_double
+      real(c_double), intent(in) :: T, MW(*)
+      integer(c_int64_t), intent(in) :: N, IDX(*), SW, KDIAG
+      real(c_double), intent(out) :: VL(*)
+      type(*), intent(in) :: p6(*), p7(*), p8(*), p9(*), p10(*), p11(*), p12(*), p13(*), p14(*), p16(*), p17(*)
+      type(*), intent(in) :: p18(*), p19(*), p21(*), p22(*)
+    end subroutine kova_liquid_volumes
   end interface
 
 contains
