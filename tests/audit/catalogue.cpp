@@ -132,16 +132,16 @@ const std::vector<Routine>& catalogue() {
       KOVA_ROUTINE(KOVA_SIG203, "water", "X:p N:n IDX:idx NEXP:i:1 SIG:p:0.02 UNUSED6:x VW:c:1 KMARK:ci SIGMX:R"),
 
       // Liquid mixtures and diffusion. XS of KOVA_DL102 holds the pure viscosities after the
-      // host's offset (ZEL_PPRIV word 9, the 8 components of the set).
+      // host's offset (ZEL_PPRIV word 9, the number of components in the set, up to 64 here).
       KOVA_ROUTINE(KOVA_KL204, "mixing", "X:p N:n IDX:idx UNUSED4:x VL:p:0.1 KL:Pio:0.12 KDIAG:i:0 KLMX:R CID:cid"),
       KOVA_ROUTINE(KOVA_DV002, "mixing", "X:p N:n IDX:idx T:r:400 P:r:5e6 P0:r:1e5 IPAIR:iw:0,0,2 YPAIR:w:0,0,2 "
-                               "DV0:pair:1e-5 KDIAG:i:0 DV:PP IDSET:i:1 MW:C VC:C FLAG:flag CID:cid P17:x P18:x "
+                               "DV0:w:1,0,0 KDIAG:i:0 DV:PP IDSET:i:1 MW:C VC:C FLAG:flag CID:cid P17:x P18:x "
                                "P19:x P20:x P21:x"),
       KOVA_ROUTINE(KOVA_DL001, "mixing", "T:r:300 X:p N:n IDX:idx MUL:p:1e-3 KDIAG:i:0 BINDL:PP MW:C CFORM:cform "
                                "VB:C FLAG:flag CID:cid P13:x P14:x P15:x P16:x"),
       KOVA_ROUTINE(KOVA_DL004, "mixing", "T:r:300 X:p N:n IDX:idx MUL:p:1e-3 KDIAG:i:0 BINDL:PP MW:C CFORM:cform "
                                "VB:C FLAG:flag CID:cid P13:x P14:x P15:x"),
-      KOVA_ROUTINE(KOVA_DL102, "mixing", "T:r:300 X:p N:n IDX:idx IDSET:i:1 XS:w:0,1,8 KW:iw:0,2,0 KDIAG:i:0 DL:P MW:C "
+      KOVA_ROUTINE(KOVA_DL102, "mixing", "T:r:300 X:p N:n IDX:idx IDSET:i:1 XS:w:0,1,64 KW:iw:0,2,0 KDIAG:i:0 DL:P MW:C "
                                "CFORM:cform VB:C KSOLU:c:1 FLAG:flag CID:cid P16:x P17:x P18:x P19:x P20:x P21:x "
                                "P22:x P23:x P24:x P25:x KOPT:iw:0,0,2 P27:x P28:x P29:x"),
       KOVA_ROUTINE(KOVA_DL103, "mixing", "T:r:300 X:p N:n IDX:idx IDSET:i:1 KDIAG:i:0 MW:C CFORM:cform VB:C KSOLU:c:1 "
