@@ -184,9 +184,7 @@ CLI::Option* MixtureOptions::add_to(CLI::App& app, bool with_composition) {
                        ->required()
                        ->delimiter(',');
   if (with_composition)
-    app.add_option("-x,--x", x, "mole fractions in the order of --components, comma-separated")
-        ->delimiter(',')
-        ->check(non_negative_number());
+    add_list(app, "-x,--x", x, "mole fractions in the order of --components, comma-separated", non_negative_number());
   return c;
 }
 
@@ -225,6 +223,18 @@ Mixture MixtureOptions::build(bool need_composition) const {
   set.install();
   Mixture m{set, std::move(fractions), set.all(), set.cid(), set.cform()};
   return m;
+}
+
+std::vector<std::string> Mixture::names() const {
+  std::vector<std::string> out;
+  for (std::int64_t i = 1; i <= n(); ++i) out.push_back(name(i));
+  return out;
+}
+
+void Mixture::check_per_component(const std::vector<double>& values, const std::string& what) const {
+  if (!values.empty() && static_cast<std::int64_t>(values.size()) != n())
+    throw UsageError(what + ": " + std::to_string(values.size()) + " value(s) for " + std::to_string(n()) +
+                     " components");
 }
 
 std::string to_string(Phase p) { return p == Phase::vapour ? "vapour" : "liquid"; }
@@ -287,6 +297,11 @@ void add_molar_volume(CLI::App& app, MolarVolume& mv, bool with_pressure) {
     p->excludes(v);
     p->excludes(d);
   }
+}
+
+CLI::Option* add_list(CLI::App& app, const std::string& names, std::vector<double>& values, const std::string& help,
+                      const CLI::Validator& check) {
+  return app.add_option(names, values, help)->delimiter(',')->check(check);
 }
 
 CLI::Option* add_positive(CLI::App& app, const std::string& names, double& value, const std::string& help) {

@@ -11,9 +11,11 @@
 //   };
 //   kova::cli::Report run(const Options& o, const kova::cli::Session& s) {
 //     const kova::cli::Mixture m = o.mixture.build(/*need_composition=*/true);
-//     ... call the library's routines with m.set.param("TC"), m.cid, &s.kdiag ...
+//     m.check_per_component(o.kl, "--kl");   // lists from add_list(): one value per component
+//     ... call the library's routines with m.set.param("TC"), m.set.flags(), m.idx, m.x,
+//         m.cid, m.cform, &s.kdiag ...
 //     kova::cli::Report r("Title of the calculation");
-//     r.input("T", o.t, "K");
+//     r.input("components", m.names()).input("x", m.x).input("T", o.t, "K");
 //     kova::cli::Table& t = r.table("components", {{"component"}, {"MUV", "Pa s"}});
 //     t.row({m.name(1), value});
 //     return r;
@@ -151,6 +153,11 @@ struct Mixture {
   std::vector<kova_word> cform;     // formula table, 3 words per component
   std::int64_t n() const { return set.size(); }
   const std::string& name(std::int64_t number) const { return set.component(number).name; }
+  // The databank names in list order.
+  std::vector<std::string> names() const;
+  // A per-component value list from the command line must be empty or have one value per
+  // component; UsageError otherwise ("<what>: 3 values for 2 components").
+  void check_per_component(const std::vector<double>& values, const std::string& what) const;
 };
 
 // --components/-c (databank names, CAS numbers or formulas, comma-separated) and --x (mole
@@ -201,6 +208,9 @@ CLI::Option* add_phase(CLI::App& app, Phase& phase);
 // --volume (m3/kmol) or --density (kmol/m3), and with with_pressure also --p (Pa): at
 // most one of them, positive.
 void add_molar_volume(CLI::App& app, MolarVolume& mv, bool with_pressure = false);
+// A comma-separated list of finite reals (e.g. one per component), checked with the validator.
+CLI::Option* add_list(CLI::App& app, const std::string& names, std::vector<double>& values, const std::string& help,
+                      const CLI::Validator& check);
 // A further positive real option with its unit shown in the help.
 CLI::Option* add_positive(CLI::App& app, const std::string& names, double& value, const std::string& help);
 

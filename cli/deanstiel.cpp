@@ -45,9 +45,7 @@ Report run(const Options& o, const Session& s) {
 
   Report r(dense ? "Dean-Stiel dense-gas viscosity (KOVA_MUV007, KOVA_MUV205, KOVA_MUV202)"
                  : "Dean-Stiel pressure correction of vapour viscosity (KOVA_MUV007, KOVA_MUV205)");
-  std::vector<std::string> names;
-  for (std::int64_t i = 1; i <= n; ++i) names.push_back(m.name(i));
-  r.input("components", names).input("x", m.x).input("T", o.t, "K");
+  r.input("components", m.names()).input("x", m.x).input("T", o.t, "K");
   if (o.volume.from_pressure()) r.input("P", o.volume.pressure, "Pa");
   r.input("V", v, "m3/kmol").input("rho", rho, "kmol/m3");
   if (dense) r.input("MUVMXLP", o.mulp, "Pa s");

@@ -319,6 +319,19 @@ TEST_F(Cli, MessagesAndTraceFollowTheResults) {
   EXPECT_EQ(j["results"]["mixture"][0]["MU"], 1.5e-5);
 }
 
+TEST_F(Cli, PerComponentListsAndNames) {
+  MixtureOptions o;
+  o.components = {"Ethane", " methane"};  // any case, blanks around a name allowed
+  o.x = {0.25, 0.75};
+  const Mixture m = o.build(true);
+  EXPECT_EQ(m.names(), (std::vector<std::string>{"ethane", "methane"}));
+  EXPECT_EQ(m.idx, (std::vector<std::int64_t>{1, 2}));
+  EXPECT_EQ(refhost::installed_set()->size(), 2);  // the host's routines see the set
+  EXPECT_NO_THROW(m.check_per_component({}, "--vl"));
+  EXPECT_NO_THROW(m.check_per_component({1.0, 2.0}, "--vl"));
+  EXPECT_THROW(m.check_per_component({1.0, 2.0, 3.0}, "--vl"), UsageError);
+}
+
 TEST_F(Cli, NumbersAndMissingCells) {
   EXPECT_EQ(format_number(4599000.0), "4599000");
   EXPECT_EQ(format_number(0.0986), "0.0986");
