@@ -41,4 +41,14 @@ struct Mixture {
   std::int64_t count = 0;
 };
 
+// Benchmark sizes: the pure component and mixtures of 2, 5, 10 and 50 components for
+// routines that mix; the pure component and ten components for routines that evaluate each
+// listed component on its own (their time is linear in N by construction).
+inline void mixture_sizes(benchmark::internal::Benchmark* b) {
+  for (std::int64_t n : {1, 2, 5, 10, 50}) b->Arg(n);
+}
+inline void list_sizes(benchmark::internal::Benchmark* b) {
+  for (std::int64_t n : {1, 10}) b->Arg(n);
+}
+
 }  // namespace kova::bench

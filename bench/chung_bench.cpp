@@ -163,28 +163,38 @@ void BM_KVL02(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 
-// The dense mixture routines' bare form: the double sums and one evaluation of each property.
-void BM_MUVL03_KVL02_bare(benchmark::State& state) {
+// The dense mixture routines' bare form: the double sums and one evaluation of the property.
+void BM_MUVL03_bare(benchmark::State& state) {
   Chung m(state.range(0));
   const chung::PairArrays p = m.view();
   for (auto _ : state) {
     const chung::Characteristic q = chung::characteristic(chung::mixture_sums(p, m.count, m.x.data(), m.idx.data()), kT);
     benchmark::DoNotOptimize(chung::chung_dense_viscosity(q, kV, kCoef));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+void BM_KVL02_bare(benchmark::State& state) {
+  Chung m(state.range(0));
+  const chung::PairArrays p = m.view();
+  for (auto _ : state) {
+    const chung::Characteristic q = chung::characteristic(chung::mixture_sums(p, m.count, m.x.data(), m.idx.data()), kT);
     benchmark::DoNotOptimize(chung::chung_thermal_conductivity(q, kV, kEta0, (kCp - kR) / kR - 1.5));
   }
   state.SetItemsProcessed(state.iterations());
 }
 
-BENCHMARK(BM_MUV008)->Arg(1)->Arg(10);
-BENCHMARK(BM_MUV008_bare)->Arg(1)->Arg(10);
-BENCHMARK(BM_MUVL04)->Arg(1)->Arg(10);
-BENCHMARK(BM_MUVL04_bare)->Arg(1)->Arg(10);
-BENCHMARK(BM_KVL03)->Arg(1)->Arg(10);
-BENCHMARK(BM_KVL03_bare)->Arg(1)->Arg(10);
-BENCHMARK(BM_MUV206)->Arg(1)->Arg(10);
-BENCHMARK(BM_MUV206_bare)->Arg(1)->Arg(10);
-BENCHMARK(BM_MUVL03)->Arg(1)->Arg(10);
-BENCHMARK(BM_KVL02)->Arg(1)->Arg(10);
-BENCHMARK(BM_MUVL03_KVL02_bare)->Arg(1)->Arg(10);
+BENCHMARK(BM_MUV008)->Apply(kova::bench::list_sizes);
+BENCHMARK(BM_MUV008_bare)->Apply(kova::bench::list_sizes);
+BENCHMARK(BM_MUVL04)->Apply(kova::bench::list_sizes);
+BENCHMARK(BM_MUVL04_bare)->Apply(kova::bench::list_sizes);
+BENCHMARK(BM_KVL03)->Apply(kova::bench::list_sizes);
+BENCHMARK(BM_KVL03_bare)->Apply(kova::bench::list_sizes);
+BENCHMARK(BM_MUV206)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_MUV206_bare)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_MUVL03)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_KVL02)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_MUVL03_bare)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_KVL02_bare)->Apply(kova::bench::mixture_sizes);
 
 }  // namespace

@@ -201,13 +201,13 @@ void BM_MUL205_bare(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_KL204)->Arg(2)->Arg(10)->Arg(50);
-BENCHMARK(BM_KL204_bare)->Arg(2)->Arg(10)->Arg(50);
-BENCHMARK(BM_DV002)->Arg(2)->Arg(10);
-BENCHMARK(BM_DL004)->Arg(2)->Arg(10);
-BENCHMARK(BM_DL004_bare)->Arg(2)->Arg(10);
-BENCHMARK(BM_DL001)->Arg(2)->Arg(10);
-BENCHMARK(BM_DL102)->Arg(3)->Arg(10);
-BENCHMARK(BM_DL103)->Arg(3)->Arg(10);
-BENCHMARK(BM_MUL205)->Args({2, 0})->Args({10, 0})->Args({10, 1});
-BENCHMARK(BM_MUL205_bare)->Arg(2)->Arg(10);
+BENCHMARK(BM_KL204)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_KL204_bare)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_DV002)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_DL004)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_DL004_bare)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_DL001)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_DL102)->Arg(3)->Arg(5)->Arg(10)->Arg(50);
+BENCHMARK(BM_DL103)->Arg(3)->Arg(5)->Arg(10)->Arg(50);
+BENCHMARK(BM_MUL205)->Args({1, 0})->Args({2, 0})->Args({5, 0})->Args({10, 0})->Args({50, 0})->Args({10, 1});
+BENCHMARK(BM_MUL205_bare)->Apply(kova::bench::mixture_sizes);

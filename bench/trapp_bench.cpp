@@ -40,6 +40,14 @@ struct Case {
 Case pure() { return Case({"n-hexane"}, {1.0}); }
 Case mixture() { return Case({"methane", "ethane", "propane", "n-butane", "n-hexane"}, {0.4, 0.2, 0.15, 0.15, 0.1}); }
 
+// The first n databank components in equal fractions (cycling past the end of the databank).
+Case first(std::int64_t n) {
+  const auto& db = kova::refhost::databank();
+  std::vector<std::string> names;
+  for (std::int64_t i = 0; i < n; ++i) names.push_back(db[static_cast<std::size_t>(i) % db.size()].name);
+  return Case(names, std::vector<double>(static_cast<std::size_t>(n), 1.0 / static_cast<double>(n)));
+}
+
 // States: vapour and liquid, for the pure component (n-hexane, Tc 507.6 K) and the mixture.
 struct State {
   double t, p;
@@ -146,6 +154,21 @@ void BM_K_mix(benchmark::State& st) {
   });
 }
 
+// The mixture routine over the first n databank components at 400 K and 2 MPa (vapour) and
+// 250 K and 5 MPa (liquid): how the time grows with the number of components.
+void BM_MUVL01_size(benchmark::State& st) {
+  const std::int64_t kvl = st.range(1);
+  Case c = first(st.range(0));
+  const State s = kvl == 1 ? State{400.0, 2e6} : State{250.0, 5e6};
+  double mu = 0.0;
+  run(st, kvl, [&] {
+    KOVA_MUVL01(&s.t, &s.p, c.x.data(), &c.n, c.idx.data(), &c.idset, &c.kdiag, c.work.data(), c.iptr.data(), &kvl,
+                &c.kcalc, &mu, nullptr, c.cid.data(), c.tc.data(), c.pc.data(), c.vc.data(), c.zc.data(),
+                c.omega.data(), c.flag.data(), c.mw.data());
+    benchmark::DoNotOptimize(mu);
+  });
+}
+
 // The host's methane equation of state alone, vapour and liquid, for scale.
 void BM_SIRK_ES34(benchmark::State& st) {
   const std::int64_t kvl = st.range(0);
@@ -166,6 +189,7 @@ BENCHMARK(BM_MU_each)->Apply(phases);
 BENCHMARK(BM_MU_mix)->Apply(phases);
 BENCHMARK(BM_K_each)->Apply(phases);
 BENCHMARK(BM_K_mix)->Apply(phases);
+BENCHMARK(BM_MUVL01_size)->ArgNames({"n", "kvl"})->ArgsProduct({{2, 5, 10, 50}, {1, 2}});
 BENCHMARK(BM_SIRK_ES34)->Arg(1)->Arg(2);
 
 }  // namespace

@@ -2,6 +2,7 @@
 // beside a bare evaluation of the 1985 formulas at the same (T, rho) with the density given,
 // so that the cost of the host's equation of state and of the routine is a ratio in one
 // run. The counters report the host's equation-of-state work per library call.
+#include <chrono>
 #include <cmath>
 
 #include "bench_support.h"
@@ -10,6 +11,7 @@
 // The bare evaluations use the library's own formula functions, which libkova does not
 // export: compile them into the benchmark.
 #include "water/iapws85.cpp"  // NOLINT(bugprone-suspicious-include)
+#include "water/surface_tension.cpp"  // NOLINT(bugprone-suspicious-include)
 
 namespace {
 
@@ -31,14 +33,22 @@ void run(benchmark::State& state, Routine fn, State s) {
   const std::int64_t n = 1, kcalc = 1, idx = 1, kdiag = 0;
   double out = 0.0;
   kova::refhost::reset_water_calls();
+  const double host0 = kova::refhost::water_seconds();
+  kova::refhost::time_water(true);
+  const auto a = std::chrono::steady_clock::now();
   for (auto _ : state) {
     fn(&s.t, &s.p, &n, &kcalc, &idx, &kdiag, nullptr, &out, cform.data());
     benchmark::DoNotOptimize(out);
   }
+  const auto b = std::chrono::steady_clock::now();
+  kova::refhost::time_water(false);
   const auto calls = kova::refhost::water_calls();
   const double per = 1.0 / static_cast<double>(state.iterations());
+  const double wall = std::chrono::duration<double>(b - a).count();
   state.counters["ES15/call"] = static_cast<double>(calls.es15) * per;
   state.counters["PSATWI/call"] = static_cast<double>(calls.psat) * per;
+  // Share of the time inside the host's ES15 and PSATWI (wall clock on both sides).
+  state.counters["host_share"] = wall > 0 ? (kova::refhost::water_seconds() - host0) / wall : 0.0;
   state.SetItemsProcessed(state.iterations());
 }
 
@@ -113,6 +123,16 @@ void BM_SIG203(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 
+// The mixing rule alone on entries built beforehand.
+void BM_SIG203_bare(benchmark::State& state) {
+  const std::int64_t n = state.range(0);
+  std::vector<kova::water::SurfaceEntry> e;
+  for (std::int64_t j = 0; j < n; ++j)
+    e.push_back({1.0 / static_cast<double>(n), 0.02 + 0.001 * static_cast<double>(j), 1.0, j == 0});
+  for (auto _ : state) benchmark::DoNotOptimize(kova::water::mixture_surface_tension(e.data(), n, 4));
+  state.SetItemsProcessed(state.iterations());
+}
+
 }  // namespace
 
 BENCHMARK(BM_MUL004_liquid);
@@ -125,4 +145,5 @@ BENCHMARK(BM_KV005_near_critical);
 BENCHMARK(BM_lambda_bare);
 BENCHMARK(BM_SIG003);
 BENCHMARK(BM_SIG003_bare);
-BENCHMARK(BM_SIG203)->Arg(2)->Arg(10);
+BENCHMARK(BM_SIG203)->Apply(kova::bench::mixture_sizes);
+BENCHMARK(BM_SIG203_bare)->Apply(kova::bench::mixture_sizes);

@@ -1,5 +1,6 @@
 // The host's water equation of state and saturation pressure (IAPWS-IF97), in the form the
 // library's water routines call them: molar volumes on the kmol basis, all by reference.
+#include <chrono>
 #include <cstdint>
 
 #include "if97.h"
@@ -10,10 +11,23 @@ namespace kova::refhost {
 
 namespace {
 WaterCalls g_calls;
+bool g_timed = false;
+double g_seconds = 0.0;
 }  // namespace
 
 WaterCalls water_calls() { return g_calls; }
 void reset_water_calls() { g_calls = WaterCalls{}; }
+void time_water(bool on) { g_timed = on; }
+double water_seconds() { return g_seconds; }
+
+// Adds the time between construction and destruction to g_seconds when timing is on.
+struct WaterTimer {
+  WaterTimer() : start(g_timed ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{}) {}
+  ~WaterTimer() {
+    if (g_timed) g_seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  }
+  std::chrono::steady_clock::time_point start;
+};
 
 }  // namespace kova::refhost
 
@@ -28,6 +42,7 @@ kova::refhost::if97::Root root_of(std::int64_t kvl) {
 
 extern "C" double LUMENA_PSATWI(const double* T) {
   ++kova::refhost::g_calls.psat;
+  const kova::refhost::WaterTimer timer;
   return kova::refhost::if97::psat(*T);
 }
 
@@ -39,6 +54,7 @@ extern "C" void LUMENA_ES15(const double* T, const double* P, const int64_t*, co
                             double*, double*, double*, double*, double* DVDT, int64_t*, const int64_t*) {
   using namespace kova::refhost::if97;
   ++kova::refhost::g_calls.es15;
+  const kova::refhost::WaterTimer timer;
   const State s = water_volume(*T, *P, root_of(*KVL));
   *V = s.vol.v * kMolarMass;
   if (*option == 3) *DVDT = s.vol.dvdt * kMolarMass;

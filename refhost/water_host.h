@@ -13,5 +13,9 @@ struct WaterCalls {
 // Calls since the last reset_water_calls().
 WaterCalls water_calls();
 void reset_water_calls();
+// Wall-clock seconds spent inside both routines while timing is on (off by default: the
+// clock is read only when asked), for the benchmarks' share of the time in the host.
+void time_water(bool on);
+double water_seconds();
 
 }  // namespace kova::refhost
