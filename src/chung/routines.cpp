@@ -126,16 +126,18 @@ class Call {
   // caller stores zero) for an empty list, an unusable temperature or sums the formulas
   // cannot use.
   bool mixture(std::int64_t n, const double* x, const std::int64_t* idx, double t, Characteristic& q) const {
-    const std::string tail = " / 6X '" + std::string(model_.result) + " IS SET TO ZERO'";
-    const std::string head = "6X '" + std::string(model_.title) + ":' / ";
+    // The message layouts are formed only when a message is due: the common path builds no
+    // strings.
+    const auto head = [&] { return "6X '" + std::string(model_.title) + ":' / "; };
+    const auto tail = [&] { return " / 6X '" + std::string(model_.result) + " IS SET TO ZERO'"; };
     if (n < 1) {
-      diag_.message(2, kMsgEmptyList, head + "6X 'NO COMPONENTS IN THE LIST (N =' I6 ')'" + tail, {n});
+      diag_.message(2, kMsgEmptyList, head() + "6X 'NO COMPONENTS IN THE LIST (N =' I6 ')'" + tail(), {n});
       return false;
     }
     if (!temperature(t)) return false;
     q = characteristic(mixture_sums(pairs_, n, x, idx), t);
     if (usable(q)) return true;
-    diag_.message(2, kMsgUnusable, head + "6X 'ZERO OR NEGATIVE MIXTURE VALUES OF SIG3, EPSIG3 OR EPSIG2M'" + tail,
+    diag_.message(2, kMsgUnusable, head() + "6X 'ZERO OR NEGATIVE MIXTURE VALUES OF SIG3, EPSIG3 OR EPSIG2M'" + tail(),
                   {});
     return false;
   }

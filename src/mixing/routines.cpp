@@ -200,12 +200,15 @@ void wilke_chang_binary(const RoutineId& id, MixtureViscosity how, const double*
   for (std::int64_t k = 2; k <= n; ++k) {
     BINDL[at(k, k, n)] = 0.0;
     const std::int64_t ck = idx(k);
+    // Component k's own formula tests, once for all its pairs.
+    const double phi_k = association_factor(cform.word(ck, 1), cform.word(ck, 2));
+    const bool water_k = wilke_chang_water(cform.word(ck, 1), cform.word(ck, 2));
     for (std::int64_t l = 1; l < k; ++l) {
       const std::int64_t cl = idx(l);
       // Solute first, solvent second: k dilute in l, then l dilute in k.
       double dkl = wilke_chang(t, association_factor(cform.word(cl, 1), cform.word(cl, 2)), mw(cl), mul(l), vb(ck));
-      double dlk = wilke_chang(t, association_factor(cform.word(ck, 1), cform.word(ck, 2)), mw(ck), mul(k), vb(cl));
-      if (wilke_chang_water(cform.word(ck, 1), cform.word(ck, 2))) dkl /= kWaterSoluteDivisor;
+      double dlk = wilke_chang(t, phi_k, mw(ck), mul(k), vb(cl));
+      if (water_k) dkl /= kWaterSoluteDivisor;
       if (wilke_chang_water(cform.word(cl, 1), cform.word(cl, 2))) dlk /= kWaterSoluteDivisor;
       const double d = vignes_viscosity_weighted(dkl, mul(l), dlk, mul(k), x(k), x(l), mulmx);
       BINDL[at(k, l, n)] = d;

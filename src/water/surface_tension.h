@@ -1,6 +1,7 @@
 // Surface tension of liquid water and of liquid mixtures.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "kova/kova_types.h"
@@ -26,6 +27,46 @@ struct SurfaceEntry {
   bool marked;
 };
 double mixture_surface_tension(const SurfaceEntry* entries, std::int64_t n, std::int64_t nexp);
+
+// x^n for a (possibly negative) integer n.
+inline double int_power(double x, std::int64_t n) {
+  double r = 1.0;
+  for (std::int64_t k = 0; k < (n < 0 ? -n : n); ++k) r *= x;
+  return n < 0 ? 1.0 / r : r;
+}
+
+// The same rule over entries given by entry(j), j = 0 .. n-1 (each may be read more than
+// once), so that a caller can read them from the host's arrays without copying them.
+template <class Entry>
+double mixture_surface_tension_of(std::int64_t n, std::int64_t nexp, Entry entry) {
+  if (n < 1) return 0.0;
+  const std::int64_t power = nexp == 0 ? 1 : nexp;
+  double su = 0.0, w = 0.0;
+  for (std::int64_t j = 0; j < n; ++j) {
+    const SurfaceEntry e = entry(j);
+    if (!e.marked) su += e.x;
+    w += e.vw * e.x;
+  }
+  double b = 0.0;
+  if (su != 0.0) {
+    for (std::int64_t j = 0; j < n; ++j) {
+      const SurfaceEntry e = entry(j);
+      if (!e.marked) b += (e.x / su) * int_power(e.sigma, power);
+    }
+  }
+  const double sigma_p = su != 0.0 ? std::pow(b, 1.0 / static_cast<double>(power)) : 0.0;
+  double f = 0.0, l = 0.0;
+  if (w != 0.0) {
+    for (std::int64_t j = 0; j < n; ++j) {
+      const SurfaceEntry e = entry(j);
+      if (!e.marked) continue;
+      const double phi = e.x * e.vw / w;
+      f += phi;
+      l += phi * e.sigma;
+    }
+  }
+  return l + sigma_p * (1.0 - f);
+}
 
 // Exported routines: the first water entry of the list (SIGMA by list position, CFORM by
 // component number; untouched with KCALC = 0 or without water), and the mixture rule
