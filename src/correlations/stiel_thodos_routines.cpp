@@ -44,6 +44,10 @@ struct Params {
 // messages 1 to 4).
 void check_component(MissingReport& report, std::int64_t c, const Params& p, CidTable cid) {
   const double marker = host::missing_marker();
+  // The common case, nothing missing, reads no identifier words.
+  if (!host::missing_equal(p.tc(c), marker) && !host::missing_equal(p.zc(c), marker) &&
+      !host::missing_equal(p.vc(c), marker) && !host::missing_equal(p.mw(c), marker))
+    return;
   const auto w1 = cid.word1(c), w2 = cid.word2(c);
   report.check(p.tc(c), marker, kDefaultTc, 1, "6X 'TC (DATA SET 1) MISSING FOR COMPONENT ' 2A4", {w1, w2});
   report.check(p.zc(c), marker, kDefaultZc, 2, "6X 'ZC (DATA SET 1) MISSING FOR COMPONENT ' 2A4", {w1, w2});
