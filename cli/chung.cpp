@@ -1,7 +1,8 @@
 // kova chung: Chung-Lee-Starling viscosity and thermal conductivity of the listed components
 // and of their mixture. Low-pressure vapour viscosity (KOVA_MUV008, KOVA_MUV206), dense-fluid
-// viscosity at one molar volume (KOVA_MUVL04, KOVA_MUVL03) and thermal conductivity at that
-// volume (KOVA_KVL03, KOVA_KVL02), from the reference host's pair arrays.
+// viscosity (KOVA_MUVL04, KOVA_MUVL03) and thermal conductivity (KOVA_KVL03, KOVA_KVL02) at a
+// molar volume given directly, as a density, or from the host's equation of state at a
+// pressure, from the reference host's pair arrays.
 #include <cmath>
 #include <memory>
 #include <string>
@@ -41,9 +42,9 @@ Report run(const Options& o, const Session& s) {
   const std::int64_t n = m.n();
   const std::size_t nn = static_cast<std::size_t>(n);
   const double r = NORVA_PPGLOB[2].r;
-  const bool given = !std::isnan(o.volume.volume) || !std::isnan(o.volume.density);
+  const bool given = !std::isnan(o.volume.volume) || !std::isnan(o.volume.density) || o.volume.from_pressure();
   // Without a state, the dense-fluid values are those of the ideal gas at one atmosphere.
-  const double v = given ? o.volume.v() : r * o.t / kAtmosphere;
+  const double v = given ? o.volume.of(m, o.t, m.x) : r * o.t / kAtmosphere;
 
   // What the host prepares: the pair arrays, the presence-tested parameters and one
   // check-flag array per model (shared by its pure and mixture routines).
@@ -57,6 +58,7 @@ Report run(const Options& o, const Session& s) {
   std::vector<double> muvlp(nn, 0.0), mu(nn, 0.0), k(nn, 0.0), vv(nn, v), cp(nn, 0.0);
   double cpmx = 0.0;
   for (std::int64_t i = 1; i <= n; ++i) {
+    if (given) vv[static_cast<std::size_t>(i - 1)] = o.volume.of_component(m, o.t, i);
     cp[static_cast<std::size_t>(i - 1)] = ideal_gas_cp(m.set.component(i), o.t, r);
     cpmx += m.x[static_cast<std::size_t>(i - 1)] * cp[static_cast<std::size_t>(i - 1)];
   }
@@ -87,27 +89,32 @@ Report run(const Options& o, const Session& s) {
              "KOVA_MUVL03, KOVA_KVL03, KOVA_KVL02)");
   std::vector<std::string> names;
   for (std::int64_t i = 1; i <= n; ++i) names.push_back(m.name(i));
-  rep.input("components", names).input("x", m.x).input("T", o.t, "K").input("V", v, "m3/kmol");
+  rep.input("components", names).input("x", m.x).input("T", o.t, "K");
+  if (o.volume.from_pressure()) rep.input("P", o.volume.pressure, "Pa");
+  rep.input("V", v, "m3/kmol");
   rep.input("KCOEF", o.kcoef);
 
   Table& pure = rep.table("components", {{"component", ""},
                                          {"x", ""},
+                                         {"V", "m3/kmol"},
                                          {"MUVLP", "Pa s"},
                                          {"MU", "Pa s"},
                                          {"CP", "J/(kmol K)"},
                                          {"K", "W/(m K)"}});
   for (std::int64_t i = 1; i <= n; ++i) {
     const std::size_t j = static_cast<std::size_t>(i - 1);
-    pure.row({m.name(i), m.x[j], muvlp[j], mu[j], cp[j], k[j]});
+    pure.row({m.name(i), m.x[j], vv[j], muvlp[j], mu[j], cp[j], k[j]});
   }
   rep.table("mixture", {{"MUVMXLP", "Pa s"}, {"MUVMX", "Pa s"}, {"CPMX", "J/(kmol K)"}, {"KMX", "W/(m K)"}})
       .row({muvmxlp, mumx, cpmx, kmx});
 
-  rep.note("MUVLP, MUVMXLP: low-pressure vapour viscosity. MU, MUVMX: dense-fluid viscosity at V "
-           "(each component and the mixture at the same molar volume).");
-  rep.note("K, KMX: thermal conductivity at V from the low-pressure viscosity and the ideal-gas heat "
-           "capacity CP of the databank polynomial.");
-  if (!given) rep.note("No --volume or --density given: V is the ideal-gas molar volume at 101325 Pa.");
+  rep.note("MUVLP, MUVMXLP: low-pressure vapour viscosity. MU, K: each component at its V; MUVMX, KMX: the "
+           "mixture at the V of the inputs.");
+  if (o.volume.from_pressure())
+    rep.note("V (mixture and each component alone): the reference host's Peng-Robinson vapour volume at T and P.");
+  rep.note("K, KMX: thermal conductivity from the low-pressure viscosity and the ideal-gas heat capacity CP "
+           "of the databank polynomial.");
+  if (!given) rep.note("No --volume, --density or --p given: V is the ideal-gas molar volume at 101325 Pa.");
   if (o.kcoef == 1) rep.note("KCOEF = 1: dense-fluid viscosity with the two-column (non-polar) coefficient set.");
   return rep;
 }
@@ -118,7 +125,7 @@ const Registration chung{
       auto o = std::make_shared<Options>();
       o->mixture.add_to(app);
       add_temperature(app, o->t);
-      add_molar_volume(app, o->volume);
+      add_molar_volume(app, o->volume, /*with_pressure=*/true);
       app.add_option("--kcoef", o->kcoef,
                      "1: the two-column coefficient set for the dense-fluid viscosity; otherwise the full set")
           ->check(CLI::Range(-1000000, 1000000));
