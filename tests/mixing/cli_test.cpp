@@ -9,30 +9,13 @@
 #include <vector>
 
 #include "command.h"
+#include "support/cli_run.h"
 #include "databank.h"
 #include "kova/kova.h"
 #include "refhost.h"
 
 namespace kova::cli {
 namespace {
-
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-  Json json() const { return Json::parse(out); }
-};
-
-Outcome kova(std::vector<std::string> args) {
-  args.insert(args.begin(), "kova");
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  std::ostringstream out, err;
-  Outcome r;
-  r.status = run_main(static_cast<int>(argv.size()), argv.data(), out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
 
 class MixingCli : public ::testing::Test {
  protected:
