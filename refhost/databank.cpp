@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <deque>
 #include <cstring>
 #include <sstream>
 #include <stdexcept>
@@ -45,19 +47,38 @@ std::string lower(std::string_view s) {
   return out;
 }
 
-std::vector<Component> load() {
+bool is_text_column(const std::string& key) {
+  return key == "NAME" || key == "CAS" || key == "CID1" || key == "CID2" || key == "CFORM1" || key == "CFORM2" ||
+         key == "CFORM3" || key == "FORMULA" || key == "FLAGS";
+}
+
+std::string trim(const std::string& s) {
+  const auto b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return {};
+  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+// Reads CSV text with a databank header. With numeric_order, the numeric values are
+// rearranged into that key order (absent columns become missing values).
+std::vector<Component> parse(std::string_view text, const std::vector<std::string>* numeric_order) {
   std::vector<Component> all;
-  std::istringstream in(kComponentsCsv);
+  std::istringstream in{std::string(text)};
   std::string line;
   std::getline(in, line);
-  const std::vector<std::string> header = split_csv_line(line);
+  std::vector<std::string> header = split_csv_line(line);
+  for (std::string& h : header) h = trim(h);
+  int line_no = 1;
   while (std::getline(in, line)) {
-    if (line.empty()) continue;
+    ++line_no;
+    if (trim(line).empty() || line[0] == '#') continue;
     const std::vector<std::string> f = split_csv_line(line);
+    if (numeric_order != nullptr && f.size() > header.size())
+      throw std::invalid_argument("line " + std::to_string(line_no) + ": " + std::to_string(f.size()) +
+                                  " fields for " + std::to_string(header.size()) + " columns");
     Component c;
     for (std::size_t k = 0; k < header.size() && k < f.size(); ++k) {
       const std::string key = column_key(header[k]);
-      const std::string& v = f[k];
+      const std::string v = trim(f[k]);
       if (key == "NAME") c.name = v;
       else if (key == "CAS") c.cas = v;
       else if (key == "CID1") c.cid[0] = v;
@@ -67,11 +88,44 @@ std::vector<Component> load() {
       else if (key == "CFORM3") c.cform[2] = v;
       else if (key == "FORMULA") c.formula = v;
       else if (key == "FLAGS") c.flags = v;
-      else c.values.emplace_back(key, v.empty() ? std::nullopt : std::optional<double>(std::stod(v)));
+      else {
+        std::optional<double> value;
+        if (!v.empty()) {
+          std::size_t used = 0;
+          try {
+            value = std::stod(v, &used);
+          } catch (const std::exception&) {
+            used = 0;
+          }
+          if (used != v.size() || !std::isfinite(*value))
+            throw std::invalid_argument("line " + std::to_string(line_no) + ", column " + header[k] +
+                                        ": not a number: \"" + v + "\"");
+        }
+        c.values.emplace_back(key, value);
+      }
+    }
+    if (numeric_order != nullptr) {
+      if (c.name.empty()) throw std::invalid_argument("line " + std::to_string(line_no) + ": no NAME");
+      std::vector<std::pair<std::string, std::optional<double>>> ordered;
+      for (const std::string& key : *numeric_order) {
+        std::optional<double> value;
+        for (const auto& [k, v] : c.values)
+          if (k == key) value = v;
+        ordered.emplace_back(key, value);
+      }
+      c.values = std::move(ordered);
     }
     all.push_back(std::move(c));
   }
   return all;
+}
+
+std::vector<Component> load() { return parse(kComponentsCsv, nullptr); }
+
+// User components, by stable address.
+std::deque<Component>& user_store() {
+  static std::deque<Component> store;
+  return store;
 }
 
 }  // namespace
@@ -110,7 +164,43 @@ const Component* find_component(std::string_view key) {
   const std::string k = lower(key);
   for (const Component& c : databank())
     if (lower(c.name) == k || c.cas == key || lower(c.formula) == k) return &c;
+  for (const Component& c : user_store())
+    if (lower(c.name) == k || (!c.cas.empty() && c.cas == key) || (!c.formula.empty() && lower(c.formula) == k))
+      return &c;
   return nullptr;
+}
+
+std::vector<Component> read_components_csv(std::string_view text) {
+  std::vector<std::string> keys;
+  for (const ColumnInfo& col : databank_columns()) keys.push_back(col.key);
+  const auto first_line = text.substr(0, text.find('\n'));
+  for (std::string h : split_csv_line(std::string(first_line))) {
+    h = trim(h);
+    const std::string key = column_key(h);
+    if (!is_text_column(key) && std::find(keys.begin(), keys.end(), key) == keys.end())
+      throw std::invalid_argument("line 1: \"" + h + "\" is not a databank column");
+  }
+  return parse(text, &keys);
+}
+
+const Component* add_user_component(Component c) {
+  for (const Component& d : databank())
+    if (lower(d.name) == lower(c.name) || (!c.cas.empty() && d.cas == c.cas) ||
+        (!c.formula.empty() && lower(d.formula) == lower(c.formula)))
+      throw std::invalid_argument("\"" + c.name + "\" is already a databank component (by name, CAS number or formula)");
+  for (Component& u : user_store())
+    if (lower(u.name) == lower(c.name)) {
+      u = std::move(c);
+      return &u;
+    }
+  user_store().push_back(std::move(c));
+  return &user_store().back();
+}
+
+std::vector<const Component*> user_components() {
+  std::vector<const Component*> out;
+  for (const Component& c : user_store()) out.push_back(&c);
+  return out;
 }
 
 kova_word pack_word(std::string_view four) {

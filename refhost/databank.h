@@ -37,8 +37,25 @@ const std::vector<ColumnInfo>& databank_columns();
 
 // All databank components in file order.
 const std::vector<Component>& databank();
-// A databank component by name (case-insensitive), CAS number or formula; null if none.
+// A databank or user component by name (case-insensitive), CAS number or formula; null if
+// none. User components (add_user_component) are found after the databank's.
 const Component* find_component(std::string_view key);
+
+// Components read from CSV text with the databank's header line (data/components.csv): the
+// NAME column is required, any other column may be left out or empty (a missing value), a
+// column the databank does not have is an error. The numeric values are kept in the
+// databank's column order, so that a component set of them fills the parameter store alike.
+// Throws std::invalid_argument with the line number for a malformed line or value.
+std::vector<Component> read_components_csv(std::string_view text);
+
+// Makes a component (from read_components_csv) available to find_component and component
+// sets beside the databank, as a simulator's user-defined component. A name, CAS number or
+// formula of a databank component is refused (std::invalid_argument); a user component of
+// the same name is replaced in place, so sets made before see the new values. The returned
+// pointer stays valid for the life of the process.
+const Component* add_user_component(Component c);
+// The user components added so far, in order.
+std::vector<const Component*> user_components();
 
 // The parameter-store block number (ZEL_IPOFF1 word) of a numeric databank column, for
 // example "CPIG_A0"; the spare block of markers has number store_spare_block().

@@ -3,6 +3,7 @@
 # with sudo available). Used by the two set-up commands of the README.
 set -euo pipefail
 packages=(cmake make g++ gfortran libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
+          libudunits2-dev
           clang libclang-rt-14-dev valgrind)
 missing=()
 for p in "${packages[@]}"; do

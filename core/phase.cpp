@@ -1,0 +1,165 @@
+#include "phase.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+#include "if97.h"
+#include "vapour_pressure.h"
+
+namespace kova::calc {
+
+namespace {
+
+std::string num(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.4g", v);
+  return buf;
+}
+
+double value(const refhost::Component& c, const char* column) {
+  const auto v = c.get(column);
+  return v ? *v : std::nan("");
+}
+
+}  // namespace
+
+std::string to_string(PhaseRequest p) {
+  switch (p) {
+    case PhaseRequest::automatic: return "auto";
+    case PhaseRequest::vapour: return "vapour";
+    case PhaseRequest::liquid: return "liquid";
+  }
+  return {};
+}
+
+std::string to_string(PhaseState p) {
+  switch (p) {
+    case PhaseState::vapour: return "vapour";
+    case PhaseState::liquid: return "liquid";
+    case PhaseState::two_phase: return "two-phase";
+    case PhaseState::supercritical: return "supercritical";
+  }
+  return {};
+}
+
+bool parse_phase_request(const std::string& text, PhaseRequest& out) {
+  std::string s;
+  for (char c : text) s += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (s == "auto") out = PhaseRequest::automatic;
+  else if (s == "vapour" || s == "vapor" || s == "v" || s == "gas" || s == "g") out = PhaseRequest::vapour;
+  else if (s == "liquid" || s == "l") out = PhaseRequest::liquid;
+  else return false;
+  return true;
+}
+
+PhaseDecision decide_phase(PhaseRequest asked, double t, double p, const std::vector<double>& x,
+                           const std::vector<double>& psat, const std::vector<double>& tc) {
+  PhaseDecision d;
+  const std::size_t n = x.size();
+  const bool pure = n == 1;
+  double tpc = 0.0, bubble = 0.0, inv_dew = 0.0;
+  bool known = true;
+  for (std::size_t i = 0; i < n; ++i) {
+    tpc += x[i] * tc[i];
+    if (x[i] == 0.0) continue;
+    if (!(psat[i] > 0.0) || !std::isfinite(psat[i])) known = false;
+    bubble += x[i] * psat[i];
+    inv_dew += x[i] / psat[i];
+  }
+  d.t_pseudo_critical = tpc;
+  if (std::isfinite(tpc) && t > tpc) {
+    d.state = PhaseState::supercritical;
+    d.reason = pure ? "T above the critical temperature " + num(tpc) + " K: a supercritical fluid"
+                    : "T above the mixture's pseudo-critical temperature sum(x Tc) = " + num(tpc) +
+                          " K: a supercritical fluid";
+  } else if (!known) {
+    // Without vapour pressures the state cannot be judged; the gas is the safer guess only
+    // when the user did not say otherwise.
+    d.state = PhaseState::vapour;
+    d.reason = "no vapour pressure for every component: the phase was not judged";
+  } else {
+    d.p_bubble = bubble;
+    d.p_dew = 1.0 / inv_dew;
+    if (p >= d.p_bubble) {
+      d.state = PhaseState::liquid;
+      d.reason = pure ? "P above the vapour pressure " + num(d.p_bubble) + " Pa"
+                      : "P above the bubble pressure " + num(d.p_bubble) + " Pa (Raoult's law)";
+    } else if (p <= d.p_dew) {
+      d.state = PhaseState::vapour;
+      d.reason = pure ? "P below the vapour pressure " + num(d.p_dew) + " Pa"
+                      : "P below the dew pressure " + num(d.p_dew) + " Pa (Raoult's law)";
+    } else {
+      d.state = PhaseState::two_phase;
+      d.reason = "P between the dew pressure " + num(d.p_dew) + " Pa and the bubble pressure " + num(d.p_bubble) +
+                 " Pa (Raoult's law): two phases";
+    }
+  }
+
+  switch (asked) {
+    case PhaseRequest::automatic:
+      if (d.state == PhaseState::two_phase) {
+        // The nearer single phase on a logarithmic pressure scale.
+        d.liquid = std::log(p) > 0.5 * (std::log(d.p_dew) + std::log(d.p_bubble));
+        d.warnings.push_back("the state is in the two-phase region (" + d.reason.substr(0, d.reason.find(':')) +
+                             "); computed as one " + std::string(d.liquid ? "liquid" : "vapour") +
+                             " phase of the given composition; give --phase to choose");
+      } else {
+        d.liquid = d.state == PhaseState::liquid;
+      }
+      if (d.state == PhaseState::supercritical)
+        d.warnings.push_back("above the critical temperature (" + num(tpc) +
+                             " K): computed as a supercritical fluid with the vapour (dense-gas) routines");
+      break;
+    case PhaseRequest::vapour:
+      d.liquid = false;
+      if (d.state == PhaseState::liquid)
+        d.warnings.push_back("vapour asked, but at T and P the state is liquid (" + d.reason + ")");
+      break;
+    case PhaseRequest::liquid:
+      d.liquid = true;
+      if (d.state == PhaseState::vapour)
+        d.warnings.push_back("liquid asked, but at T and P the state is vapour (" + d.reason + ")");
+      else if (d.state == PhaseState::supercritical)
+        d.warnings.push_back("liquid asked above the critical temperature (" + d.reason + ")");
+      break;
+  }
+  return d;
+}
+
+PhaseDecision decide_phase(PhaseRequest asked, const refhost::ComponentSet& set, const std::vector<double>& x,
+                           double t, double p) {
+  std::vector<double> tc;
+  for (std::int64_t i = 1; i <= set.size(); ++i) tc.push_back(value(set.component(i), "TC"));
+  return decide_phase(asked, t, p, x, host_vapour_pressures(set, t), tc);
+}
+
+std::vector<double> host_vapour_pressures(const refhost::ComponentSet& set, double t) {
+  std::vector<double> out;
+  for (std::int64_t i = 1; i <= set.size(); ++i) {
+    const refhost::Component& c = set.component(i);
+    if (c.name == "water") {
+      out.push_back(refhost::if97::psat(t));
+      continue;
+    }
+    const double c1 = value(c, "PVAP_C1"), c2 = value(c, "PVAP_C2"), c3 = value(c, "PVAP_C3"),
+                 c4 = value(c, "PVAP_C4"), c5 = value(c, "PVAP_C5"), tc = value(c, "TC"), pc = value(c, "PC");
+    double omega = value(c, "OMEGA");
+    const double tmax = value(c, "PVAP_TMAX");
+    double ln = std::nan("");
+    // The DIPPR curve ends at the critical point; beyond it the corresponding-states estimate
+    // carries the curve on smoothly enough for a phase test.
+    if (!std::isnan(c1) && !std::isnan(c2) && !std::isnan(c3) && !std::isnan(c4) && !std::isnan(c5) &&
+        !(t > tmax))
+      ln = refhost::dippr101_ln_pvap(t, c1, c2, c3, c4, c5);
+    if (!std::isfinite(ln) && tc > 0.0 && pc > 0.0) {
+      if (std::isnan(omega)) omega = 0.0;
+      ln = refhost::lee_kesler_ln_pvap(t, tc, pc, omega);
+    }
+    out.push_back(std::isfinite(ln) ? std::exp(ln) : std::nan(""));
+  }
+  return out;
+}
+
+}  // namespace kova::calc

@@ -1,0 +1,99 @@
+#include "ranges.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace kova::calc {
+
+namespace {
+
+std::string num(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.5g", v);
+  return buf;
+}
+
+double value(const refhost::Component& c, const char* column) {
+  const auto v = c.get(column);
+  return v ? *v : std::nan("");
+}
+
+// A warning when t lies outside [lo, hi]; a missing bound is no bound.
+void check_fit(std::vector<RangeWarning>& out, const refhost::Component& c, double t, const char* lo_col,
+               const char* hi_col, const std::string& what) {
+  const double lo = value(c, lo_col), hi = value(c, hi_col);
+  if (std::isnan(lo) && std::isnan(hi)) return;
+  const std::string range = "(" + (std::isnan(lo) ? std::string("-") : num(lo)) + " to " +
+                            (std::isnan(hi) ? std::string("-") : num(hi)) + " K)";
+  if (t < lo)
+    out.push_back({c.name, "T = " + num(t) + " K is below the range of the databank's " + what + " " + range});
+  else if (t > hi)
+    out.push_back({c.name, "T = " + num(t) + " K is above the range of the databank's " + what + " " + range});
+}
+
+}  // namespace
+
+double reduced_dipole(const refhost::Component& c) {
+  const double mu = value(c, "MUP_DEBYE"), vc = value(c, "VC"), tc = value(c, "TC");
+  if (!(mu > 0.0) || !(vc > 0.0) || !(tc > 0.0)) return 0.0;
+  return 131.3 * mu / std::sqrt(vc * 1000.0 * tc);
+}
+
+namespace {
+
+std::vector<RangeWarning> warnings_for(const refhost::Component& c, double t, unsigned uses, bool pure) {
+  std::vector<RangeWarning> out;
+  if (uses & uses_ideal_gas_cp) check_fit(out, c, t, "CPIG_TMIN", "CPIG_TMAX", "ideal-gas heat capacity");
+  if (uses & uses_liquid_viscosity) check_fit(out, c, t, "MUL_TMIN", "MUL_TMAX", "liquid viscosity");
+  if (uses & uses_vapour_pressure) check_fit(out, c, t, "PVAP_TMIN", "PVAP_TMAX", "vapour pressure");
+  if (uses & liquid_state) {
+    const double tc = value(c, "TC"), ttp = value(c, "PVAP_TMIN");
+    // In a mixture a component above its own critical temperature may well be dissolved in
+    // a liquid; the mixture's state is judged from its pseudo-critical temperature instead.
+    if (pure && t > tc)
+      out.push_back({c.name, "a liquid at T = " + num(t) + " K is above the critical temperature " + num(tc) +
+                                 " K: there is no liquid"});
+    else if (t < ttp)
+      out.push_back({c.name, "a liquid at T = " + num(t) + " K is below the triple point " + num(ttp) +
+                                 " K: the component is solid"});
+  }
+  const bool water = c.name == "water";
+  const std::string for_water = water ? "; for water use `kova water` (IAPS 1985)" : "";
+  const double kappa = value(c, "KAPPA"), mur = reduced_dipole(c);
+  if (uses & nonpolar_corresponding_states) {
+    if (kappa > 0.0 || mur > 0.75)
+      out.push_back({c.name, std::string("TRAPP maps every component onto non-polar methane; ") +
+                                 (kappa > 0.0 ? "a hydrogen-bonding" : "a strongly polar") +
+                                 " component is outside its published scope (errors of tens of per cent)" +
+                                 for_water});
+  } else if (uses & chung_model) {
+    if (kappa > 0.0)
+      out.push_back({c.name, "Chung-Lee-Starling's association factor (KAPPA = " + num(kappa) +
+                                 ") is a fitted correction: a hydrogen-bonding component, above all as a dense "
+                                 "fluid, is outside the model's published accuracy" +
+                                 for_water});
+  }
+  return out;
+}
+
+}  // namespace
+
+std::vector<RangeWarning> range_warnings(const refhost::Component& c, double t, unsigned uses) {
+  return warnings_for(c, t, uses, true);
+}
+
+std::vector<RangeWarning> range_warnings(const refhost::ComponentSet& set, const std::vector<double>& x, double t,
+                                         unsigned uses) {
+  std::vector<RangeWarning> out;
+  std::size_t present = 0;
+  for (std::int64_t i = 1; i <= set.size(); ++i)
+    if (static_cast<std::size_t>(i - 1) >= x.size() || x[static_cast<std::size_t>(i - 1)] != 0.0) ++present;
+  for (std::int64_t i = 1; i <= set.size(); ++i) {
+    const std::size_t k = static_cast<std::size_t>(i - 1);
+    if (k < x.size() && x[k] == 0.0) continue;
+    for (RangeWarning& w : warnings_for(set.component(i), t, uses, present == 1)) out.push_back(std::move(w));
+  }
+  return out;
+}
+
+}  // namespace kova::calc
