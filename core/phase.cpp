@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "if97.h"
+#include "kova/host.h"
 #include "vapour_pressure.h"
 
 namespace kova::calc {
@@ -158,6 +159,37 @@ std::vector<double> host_vapour_pressures(const refhost::ComponentSet& set, doub
       ln = refhost::lee_kesler_ln_pvap(t, tc, pc, omega);
     }
     out.push_back(std::isfinite(ln) ? std::exp(ln) : std::nan(""));
+  }
+  return out;
+}
+
+std::vector<double> host_liquid_volumes(const refhost::ComponentSet& set, double t) {
+  const std::int64_t n = set.size(), one = 1, kdiag = 0;
+  const std::vector<std::int64_t> idx = set.all();
+  const std::vector<double> mw = set.param("MW");
+  std::vector<double> v(static_cast<std::size_t>(n), 0.0);
+  LUMENA_VL004(&t, &n, idx.data(), &one, &kdiag, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+               nullptr, nullptr, v.data(), nullptr, nullptr, nullptr, nullptr, mw.data(), nullptr, nullptr);
+  return v;
+}
+
+std::vector<double> lucas_pressures(const refhost::ComponentSet& set, double t, double p) {
+  const refhost::VapourPressureData data(set);
+  const auto& a = data.pla();
+  const std::vector<kova_word> cid = set.cid();
+  const std::int64_t one = 1, kdiag = 0, idset = 1;
+  std::vector<double> out;
+  for (std::int64_t i = 1; i <= set.size(); ++i) {
+    const double tc = value(set.component(i), "TC");
+    double used = p;
+    if (tc > 0.0 && t / tc <= 1.0) {
+      double ln = 0.0, unused = 0.0;
+      LUMENA_PL001D(&t, &one, &i, &one, &kdiag, &idset, a[2], a[3], a[4], a[0], a[1], a[7], a[8], a[9], a[10], a[5],
+                    a[6], a[11], cid.data(), &ln, &unused, a[12], a[13]);
+      ln = std::max(std::min(ln, 80.0), -170.0);
+      used = std::min(p, std::exp(ln));
+    }
+    out.push_back(used);
   }
   return out;
 }

@@ -55,4 +55,13 @@ PhaseDecision decide_phase(PhaseRequest asked, const refhost::ComponentSet& set,
 // the estimate is the usual extrapolation of the vapour-pressure curve).
 std::vector<double> host_vapour_pressures(const refhost::ComponentSet& set, double t);
 
+// The host's liquid molar volumes (Rackett, LUMENA_VL004) of the components of the installed set at t,
+// m3/kmol, by list position.
+std::vector<double> host_liquid_volumes(const refhost::ComponentSet& set, double t);
+
+// The pressure at which the Lucas routine evaluates each component of a set at t and p: at or
+// above the critical temperature p itself; below it p, or the host's vapour pressure
+// (LUMENA_PL001D, as the routine calls it) when p exceeds that. Pa, by list position.
+std::vector<double> lucas_pressures(const refhost::ComponentSet& set, double t, double p);
+
 }  // namespace kova::calc

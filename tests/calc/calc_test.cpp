@@ -189,6 +189,13 @@ TEST(CalculatorDecisions, PhaseAndRanges) {
       EXPECT_NE(got.front().text.find(w.warning), std::string::npos) << got.front().text;
     }
   }
+  // The Lucas routine's own pressure: the vapour pressure below TC when P exceeds it.
+  const refhost::ComponentSet lucas = refhost::ComponentSet::of({"n-hexane", "methane"});
+  lucas.install();
+  const std::vector<double> used = lucas_pressures(lucas, 300.0, 1.0e6);
+  EXPECT_NEAR(used[0], 21.9e3, 0.5e3);
+  EXPECT_EQ(used[1], 1.0e6);
+  EXPECT_NEAR(host_liquid_volumes(lucas, 300.0)[0], 0.1316, 0.003);  // n-hexane, 86.18/0.655
   // Methane dissolved in a liquid is judged by the mixture, not by its own critical point.
   const refhost::ComponentSet mix = refhost::ComponentSet::of({"methane", "n-decane"});
   EXPECT_TRUE(range_warnings(mix, {0.1, 0.9}, 300, liquid_state).empty());
