@@ -17,12 +17,12 @@ std::string number(double v) {
 std::vector<double> checked(const std::vector<double>& v, std::size_t n, bool normalize, const std::string& option,
                             const std::string& what, std::vector<std::string>& notes) {
   if (v.size() != n)
-    throw CompositionError(option + ": " + std::to_string(v.size()) + " " + what + " for " + std::to_string(n) +
-                           " component" + (n == 1 ? "" : "s"));
+    throw CompositionError(option + ": " + std::to_string(v.size()) + " " + what.substr(0, what.size() - 1) +
+                           "(s) for " + std::to_string(n) + " component" + (n == 1 ? "" : "s"));
   double sum = 0.0;
   for (double f : v) {
     if (!std::isfinite(f) || f < 0.0)
-      throw CompositionError(option + ": " + number(f) + " is not a fraction (a finite number of at least 0)");
+      throw CompositionError(option + ": must not be negative: " + number(f));
     sum += f;
   }
   if (sum <= 0.0) throw CompositionError(option + ": every value is 0");
@@ -42,11 +42,12 @@ std::vector<double> checked(const std::vector<double>& v, std::size_t n, bool no
 
 Fractions make_fractions(const FractionInput& in, std::size_t n, const std::vector<double>& mw) {
   Fractions c;
-  if (!in.x.empty() && !in.w.empty()) throw CompositionError("give either --x (mole fractions) or --w (mass fractions), not both");
+  if (!in.x.empty() && !in.w.empty())
+    throw CompositionError("give either --x (mole fractions) or --w (mass fractions), not both");
   if (in.x.empty() && in.w.empty()) {
     if (n != 1)
-      throw CompositionError("give the composition: --x (mole fractions) or --w (mass fractions), one per component (" +
-                             std::to_string(n) + " components)");
+      throw CompositionError("--x: give one mole fraction per component (" + std::to_string(n) +
+                             " components), or --w one mass fraction per component");
     c.x = {1.0};
     if (!mw.empty()) c.w = {1.0};
     return c;

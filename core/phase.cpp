@@ -72,9 +72,10 @@ PhaseDecision decide_phase(PhaseRequest asked, double t, double p, const std::ve
   d.t_pseudo_critical = tpc;
   if (std::isfinite(tpc) && t > tpc) {
     d.state = PhaseState::supercritical;
-    d.reason = pure ? "T above the critical temperature " + num(tpc) + " K: a supercritical fluid"
+    d.reason = pure ? "T above the critical temperature " + num(tpc) +
+                          " K: a supercritical fluid, computed with the vapour (dense-gas) routines"
                     : "T above the mixture's pseudo-critical temperature sum(x Tc) = " + num(tpc) +
-                          " K: a supercritical fluid";
+                          " K: a supercritical fluid, computed with the vapour (dense-gas) routines";
   } else if (!known) {
     // Without vapour pressures the state cannot be judged; the gas is the safer guess only
     // when the user did not say otherwise.
@@ -109,9 +110,6 @@ PhaseDecision decide_phase(PhaseRequest asked, double t, double p, const std::ve
       } else {
         d.liquid = d.state == PhaseState::liquid;
       }
-      if (d.state == PhaseState::supercritical)
-        d.warnings.push_back("above the critical temperature (" + num(tpc) +
-                             " K): computed as a supercritical fluid with the vapour (dense-gas) routines");
       break;
     case PhaseRequest::vapour:
       d.liquid = false;

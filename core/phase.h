@@ -39,9 +39,10 @@ struct PhaseDecision {
 
 // The phase of the state (t K, p Pa, mole fractions x) with the components' vapour
 // pressures psat (Pa) and critical temperatures tc (K) at t, and the phase to compute for
-// the request: auto computes the state's phase (vapour for a supercritical fluid, the nearer
-// one in the two-phase region); an explicit vapour or liquid is kept, with a warning when
-// the state is the other phase (or above the critical temperature for a liquid).
+// the request: auto computes the state's phase (vapour for a supercritical fluid, said in the
+// reason; the nearer one in the two-phase region, with a warning); an explicit vapour or
+// liquid is kept, with a warning when the state is the other phase (or above the critical
+// temperature for a liquid).
 PhaseDecision decide_phase(PhaseRequest asked, double t, double p, const std::vector<double>& x,
                            const std::vector<double>& psat, const std::vector<double>& tc);
 

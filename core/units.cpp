@@ -2,6 +2,8 @@
 
 #include <udunits2.h>
 
+#include "report.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -44,12 +46,6 @@ struct UnitDeleter {
 };
 using UnitPtr = std::unique_ptr<ut_unit, UnitDeleter>;
 
-std::string trim(std::string_view s) {
-  const auto b = s.find_first_not_of(" \t");
-  if (b == std::string_view::npos) return {};
-  const auto e = s.find_last_not_of(" \t");
-  return std::string(s.substr(b, e - b + 1));
-}
 
 UnitPtr parse_unit(const std::string& text) {
   // "Pa s" and "mPa s" are products; UDUNITS reads a blank as multiplication already.
@@ -97,6 +93,25 @@ bool convertible(std::string_view unit, std::string_view si_unit) {
   UnitPtr f(ut_parse(units_system(), std::string(unit).c_str(), UT_UTF8));
   UnitPtr t(ut_parse(units_system(), std::string(si_unit).c_str(), UT_UTF8));
   return f && t && ut_are_convertible(f.get(), t.get());
+}
+
+void show_viscosity_in(Report& r, const std::string& unit) {
+  const double f = convert(1.0, "Pa s", unit);
+  for (Table& t : r.tables())
+    for (std::size_t k = 0; k < t.columns.size(); ++k) {
+      if (t.columns[k].unit != "Pa s") continue;
+      t.columns[k].unit = unit;
+      for (auto& row : t.rows)
+        if (auto* v = std::get_if<double>(&row[k])) *v *= f;
+    }
+  for (Report::Input& in : r.inputs()) {
+    if (in.unit != "Pa s") continue;
+    in.unit = unit;
+    if (in.value.is_number()) in.value = in.value.get<double>() * f;
+    if (in.value.is_array())
+      for (auto& v : in.value)
+        if (v.is_number()) v = v.get<double>() * f;
+  }
 }
 
 }  // namespace kova::calc

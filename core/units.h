@@ -12,6 +12,8 @@
 
 namespace kova::calc {
 
+class Report;
+
 // A value that cannot be read, or whose unit is not one of the quantity asked for.
 struct UnitError : std::invalid_argument {
   using std::invalid_argument::invalid_argument;
@@ -29,5 +31,8 @@ double convert(double v, std::string_view from_unit, std::string_view to_unit);
 
 // True when unit is a unit the database knows and converts to si_unit.
 bool convertible(std::string_view unit, std::string_view si_unit);
+
+// Every viscosity of a report (columns and inputs in Pa s) shown in unit instead (e.g. "cP").
+void show_viscosity_in(Report& r, const std::string& unit);
 
 }  // namespace kova::calc

@@ -142,11 +142,11 @@ TEST(CalculatorDecisions, PhaseAndRanges) {
       {{"water"}, {1}, 298.15, 1e5, R::automatic, S::liquid, true, false},
       {{"water"}, {1}, 298.15, 1e3, R::automatic, S::vapour, false, false},
       {{"water"}, {1}, 298.15, 1e5, R::vapour, S::liquid, false, true},
-      {{"water"}, {1}, 700, 1e5, R::automatic, S::supercritical, false, true},
+      {{"water"}, {1}, 700, 1e5, R::automatic, S::supercritical, false, false},
       {{"n-hexane", "n-heptane", "toluene"}, {0.4, 0.3, 0.3}, 298, 1e5, R::automatic, S::liquid, true, false},
       {{"n-decane"}, {1}, 300, 1e5, R::vapour, S::liquid, false, true},
       {{"methane"}, {1}, 300, 1e5, R::liquid, S::supercritical, true, true},
-      {{"nitrogen", "oxygen"}, {0.79, 0.21}, 298.15, 1e5, R::automatic, S::supercritical, false, true},
+      {{"nitrogen", "oxygen"}, {0.79, 0.21}, 298.15, 1e5, R::automatic, S::supercritical, false, false},
       {{"propane", "n-decane"}, {0.5, 0.5}, 300, 3e5, R::automatic, S::two_phase, true, true},
       {{"propane"}, {1}, 300, 1e5, R::automatic, S::vapour, false, false},
   };

@@ -37,14 +37,14 @@ TEST_F(CorrelationsCli, LetsouStielMatchesTheRoutine) {
   const double t = 400.0;
   const std::int64_t n = 1, idx = 1, kdiag = 0;
   KOVA_MUL005(&t, &n, &idx, &kdiag, mul.data(), tc.data(), pc.data(), mw.data(), om.data(), flag.data(), cid.data());
-  EXPECT_EQ(j["results"]["components"][0]["MUL"].get<double>(), mul[0]);
+  EXPECT_EQ(j["results"]["components"][0]["MU"].get<double>(), mul[0]);
 }
 
 TEST_F(CorrelationsCli, LucasMixtureOfOneIsThePureComponent) {
   const Json j = run_json({"lucas", "-c", "methanol", "-T", "550", "-P", "1e5"});
-  const double pure = j["results"]["components"][0]["MUV"].get<double>();
+  const double pure = j["results"]["components"][0]["MU"].get<double>();
   EXPECT_NEAR(pure / 1.7822676912698925e-5, 1.0, 0.01);  // databank constants, not the example's
-  EXPECT_DOUBLE_EQ(j["results"]["mixture"][0]["MUVMX"].get<double>(), pure);
+  EXPECT_DOUBLE_EQ(j["results"]["mixture"][0]["MU"].get<double>(), pure);
 }
 
 TEST_F(CorrelationsCli, StielThodosTotalsAreLowPressurePlusResidual) {
@@ -58,7 +58,7 @@ TEST_F(CorrelationsCli, StielThodosTotalsAreLowPressurePlusResidual) {
 
 TEST_F(CorrelationsCli, WilkeNeedsOneViscosityPerComponent) {
   const Json j = run_json({"wilke", "-c", "ethanol", "-T", "300", "--mulp", "1e-5"});
-  EXPECT_DOUBLE_EQ(j["results"]["mixture"][0]["MUVXLP"].get<double>(), 1e-5);
+  EXPECT_DOUBLE_EQ(j["results"]["mixture"][0]["MU_LP"].get<double>(), 1e-5);
   const Outcome bad = kova({"wilke", "-c", "ethanol", "-T", "300", "--mulp", "1e-5,2e-5"});
   EXPECT_EQ(bad.status, 2);
   EXPECT_NE(bad.err.find("--mulp"), std::string::npos);

@@ -27,7 +27,7 @@ Json run_json(std::vector<std::string> args) {
 TEST(TrappCli, MixtureAndComponentsMatchDirectCalls) {
   for (const char* phase : {"vapour", "liquid"}) {
     const Json j = run_json({"trapp", "-c", "propane,n-butane", "--x", "0.6,0.4", "-T", "320", "-P", "3e6",
-                             "--phase", phase, "--json"});
+                             "--phase", phase, "--verbose", "--json"});
     refhost::reset();
     const std::int64_t kvl = std::string(phase) == "vapour" ? 1 : 2;
     testing::TrappSet s({"propane", "n-butane"});

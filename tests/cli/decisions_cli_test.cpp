@@ -1,0 +1,146 @@
+// What the calculator decides and says around the routines, as a user sees it: the phase
+// of each state and the pressure used, calculator warnings tied to rows (and none where none
+// is due), quantities with units, compositions, components, errors in plain words and as
+// JSON, and the two input faults (a negative surface tension, the Lucas Pr column).
+#ifdef KOVA_TEST_CLI
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "command.h"
+#include "support/cli_run.h"
+
+namespace kova::cli {
+namespace {
+
+class Decisions : public ::testing::Test {
+ protected:
+  void TearDown() override { refhost::reset(); }
+};
+
+// One JSON path into a result: table, row, column.
+struct Cellref {
+  const char* table;
+  int row;
+  const char* column;
+};
+
+TEST_F(Decisions, PhaseRangeAndUnitDecisions) {
+  struct Case {
+    std::vector<std::string> args;   // without --json
+    Cellref cell;                    // a text cell that must read `text`, or table "" for none
+    const char* text;
+    const char* warning;             // a substring of some warning, "" for no warning at all
+  };
+  const Case cases[] = {
+      // Water at room conditions is liquid by default, said in the row; no warning is due.
+      {{"water", "--t", "298.15", "--p", "1e5"}, {"water", 0, "phase"}, "liquid", ""},
+      {{"water", "--t", "25degC", "--p", "1bar"}, {"water", 0, "phase"}, "liquid", ""},
+      // Vapour asked below the saturation line: computed at saturation, and said so.
+      {{"water", "--t", "298.15", "--p", "1e5", "--phase", "vapour"}, {"water", 0, "phase"}, "saturated vapour",
+       "saturation pressure"},
+      {{"water", "--t", "700", "--p", "1e5"}, {"water", 0, "phase"}, "vapour", ""},
+      // A liquid hydrocarbon mixture: liquid by default, every row says which phase it holds.
+      {{"trapp", "-c", "n-hexane,n-heptane,toluene", "--x", "0.4,0.3,0.3", "--t", "298", "--p", "1e5"},
+       {"mixture", 0, "phase"}, "liquid", ""},
+      {{"trapp", "-c", "n-decane", "--t", "300", "--p", "1e5", "--phase", "vapour"}, {"mixture", 0, "phase"},
+       "liquid", "the state is liquid"},
+      {{"trapp", "-c", "methane,ethane", "--x", "0.9,0.1", "--t", "300", "--p", "5e6"}, {"mixture", 0, "phase"},
+       "vapour", ""},
+      {{"trapp", "-c", "water", "--t", "300", "--p", "1e5"}, {"", 0, ""}, "", "kova water"},
+      // Chung at a pressure: the liquid volume where the state is liquid.
+      {{"chung", "-c", "n-hexane,n-heptane,toluene", "--x", "0.4,0.3,0.3", "--t", "298", "--p", "1e5"},
+       {"", 0, ""}, "", ""},
+      {{"chung", "-c", "ethanol", "--t", "300", "--phase", "liquid"}, {"", 0, ""}, "", "hydrogen-bonding"},
+      // Lucas: a component above its vapour pressure is computed at it; no warning for a gas.
+      {{"lucas", "-c", "n-hexane", "--t", "300", "--p", "1e6"}, {"", 0, ""}, "", "vapour pressure"},
+      {{"lucas", "-c", "methane", "--t", "300", "--p", "1e6"}, {"", 0, ""}, "", ""},
+      // Host liquid viscosities outside their fitted range.
+      {{"liquid-viscosity", "-c", "toluene,benzene", "--x", "0.5,0.5", "--t", "450"}, {"", 0, ""}, "",
+       "liquid viscosity"},
+      {{"liquid-viscosity", "-c", "toluene,benzene", "--w", "50,50", "--normalize", "--t", "300"}, {"", 0, ""}, "",
+       ""},
+      {{"wilke", "-c", "NH3,N2", "--x", "0.333,0.333", "--normalize", "--t", "350"}, {"components", 0, "component"},
+       "ammonia", ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = c.args;
+    std::string what;
+    for (const std::string& a : args) what += a + " ";
+    SCOPED_TRACE(what);
+    args.push_back("--json");
+    const Outcome o = kova(args);
+    ASSERT_EQ(o.status, 0) << o.err;
+    const Json j = o.json();
+    if (*c.cell.table != '\0')
+      EXPECT_EQ(j["results"][c.cell.table][c.cell.row][c.cell.column], c.text);
+    const Json& w = j["warnings"];
+    if (*c.warning == '\0') {
+      EXPECT_TRUE(w.empty()) << w.dump();
+    } else {
+      bool found = false;
+      for (const Json& one : w) found = found || one["text"].get<std::string>().find(c.warning) != std::string::npos;
+      EXPECT_TRUE(found) << w.dump();
+    }
+  }
+
+  // Units: the same state in SI and with units; viscosity shown in cP on request.
+  const Json si = kova({"water", "--t", "298.15", "--p", "100000", "--json"}).json();
+  const Json units = kova({"water", "--t", "25 degC", "--p", "1 bar", "--mu-unit", "cP", "--json"}).json();
+  EXPECT_EQ(units["units"]["MU"], "cP");
+  EXPECT_NEAR(units["results"]["water"][0]["MU"].get<double>(), si["results"]["water"][0]["MU"].get<double>() * 1e3,
+              1e-12);
+  // Chung's liquid: far denser and more viscous than the vapour root the old default took.
+  const Json liq = kova({"chung", "-c", "n-hexane,n-heptane,toluene", "--x", "0.4,0.3,0.3", "--t", "298", "--p",
+                         "1e5", "--json"})
+                       .json();
+  EXPECT_EQ(liq["inputs"]["phase"], "liquid");
+  EXPECT_GT(liq["results"]["mixture"][0]["MU"].get<double>(), 1e-4);
+}
+
+TEST_F(Decisions, ErrorsAndFaults) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const Case cases[] = {
+      // A negative surface tension used to give a negative mixture value.
+      {{"surface-tension", "-c", "n-hexane,water", "--x", "0.5,0.5", "--sigma", "-0.0179,0.028", "--nexp", "-1"},
+       "--sigma: must be positive: -0.0179"},
+      {{"trap", "-c", "methane"}, "did you mean \"trapp\""},
+      {{"trapp", "-c", "tolune", "--t", "300", "--p", "1e5"}, "did you mean \"toluene\""},
+      {{"trapp", "-c", "C4H10", "--t", "300", "--p", "1e5"}, "\"n-butane\" and \"isobutane\""},
+      {{"water", "--t", "300", "--p", "1e5", "--phase", "gas-ish"}, "is not a phase: give auto, vapour or liquid"},
+      {{"water", "--t", "300 furlongs", "--p", "1e5"}, "--t: "},
+      {{"water", "--t", "300", "--p", "70 K"}, "--p: "},
+      {{"trapp", "-c", "methane,ethane", "--x", "90,10", "--t", "300", "--p", "1e5"}, "add --normalize"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    const Outcome o = kova(c.args);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find(c.message), std::string::npos) << o.err;
+    std::vector<std::string> json = c.args;
+    json.push_back("--json");
+    const Outcome j = kova(json);
+    EXPECT_EQ(j.json()["error"]["status"], 2) << j.out;
+  }
+
+  // Lucas: Pr is the reduced pressure the routine used, not the input's.
+  const Json l = kova({"lucas", "-c", "n-hexane", "--t", "300", "--p", "1e6", "--json"}).json();
+  const Json& row = l["results"]["components"][0];
+  EXPECT_LT(row["P_used"].get<double>(), 1e6);
+  EXPECT_DOUBLE_EQ(row["Pr"].get<double>(), row["P_used"].get<double>() / 3025000.0);
+
+  const Outcome v = kova({"--version"});
+  EXPECT_EQ(v.status, 0);
+  EXPECT_EQ(v.out.rfind("kova ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace kova::cli
+
+#endif
