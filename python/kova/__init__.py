@@ -202,7 +202,7 @@ def dean_stiel(components, *, x=None, t, volume=None, density=None, p=None, mulp
     --------
     >>> r = kova.dean_stiel(["methane", "ethane"], x=[0.8, 0.2], t=320, p=5e6)
     >>> float(r.mixture["MUVXPC"])  # doctest: +ELLIPSIS
-    1.138...e-06
+    1.1379...e-06
 
     References
     ----------
