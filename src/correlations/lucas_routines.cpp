@@ -5,6 +5,7 @@
 #include "correlations/lucas.h"
 #include "correlations/routines.h"
 #include "host/diag.h"
+#include "host/property.h"
 #include "host/words.h"
 #include "kova/host.h"
 
@@ -79,15 +80,22 @@ double dense_viscosity(double z1, double y, const LowPressureFactors& f, double 
   return z1 * y * fp * fq / xi * kMicropoise;
 }
 
-// ln Psat of component k from the host, limited to -170..80 (upper limit first).
-double host_ln_vapour_pressure(const double* T, std::int64_t k, const std::int64_t* KDIAG, const std::int64_t* IDSET,
-                               const kova_word* CID, const HostPassThrough& h) {
+// ln Psat of component k from the host, limited to -170..80 (upper limit first). Not a number
+// when the host lacks the routine or gives no number (reported).
+double host_ln_vapour_pressure(const Diag& diag, const double* T, std::int64_t k, const std::int64_t* KDIAG,
+                               const std::int64_t* IDSET, const kova_word* CID, const HostPassThrough& h) {
   static const std::int64_t one = 1;
+  if (!host::provides(diag, reinterpret_cast<const void*>(&LUMENA_PL001D), "LUMENA_PL001D")) return std::nan("");
   std::int64_t list = k;
   double ln = 0.0, unused = 0.0;
   const auto& a = h.pla;
   LUMENA_PL001D(T, &one, &list, &one, KDIAG, IDSET, a[2], a[3], a[4], a[0], a[1], a[7], a[8], a[9], a[10], a[5], a[6],
                 a[11], CID, &ln, &unused, a[12], a[13]);
+  // An infinite logarithm is a vapour pressure of zero or beyond any range: the limits hold it.
+  if (std::isnan(ln) && std::isfinite(*T)) {
+    host::usable(diag, "LUMENA_PL001D", ln, host::Answer::Finite);
+    return ln;
+  }
   if (ln > 80.0) ln = 80.0;
   if (ln < -170.0) ln = -170.0;
   return ln;
@@ -132,7 +140,12 @@ void muv005(const double* T, const double* PRES, const std::int64_t* N, const st
         double y;
         if (tr <= 1.0) {
           // Below the critical temperature the vapour exists up to its vapour pressure.
-          const double pvap = std::exp(host_ln_vapour_pressure(T, c, KDIAG, IDSET, CID, pla));
+          const double ln_pvap = host_ln_vapour_pressure(diag, T, c, KDIAG, IDSET, CID, pla);
+          if (std::isnan(ln_pvap)) {  // the host failed, reported: no result for this entry
+            muv(i) = 0.0;
+            continue;
+          }
+          const double pvap = std::exp(ln_pvap);
           if (pvap <= pi) {
             pr = pvap / pc;
             diag.range_warning(8,
