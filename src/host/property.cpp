@@ -25,14 +25,20 @@ bool provides(const Diag& diag, const void* routine, std::string_view name) {
   return false;
 }
 
-bool usable(const Diag& diag, std::string_view name, double value, Answer need, double floor) {
-  const bool ok = std::isfinite(value) && (need == Answer::Finite || value > floor);
-  if (ok) return true;
+bool usable(const Diag& diag, std::string_view name, double value, Range range) {
+  if (std::isfinite(value) && value > range.low && value <= range.high && !missing_equal(value, missing_marker()))
+    return true;
   diag.message(2, kMsgHostAnswer,
                "6X 'THE HOST PROPERTY ROUTINE '" + name_item(name) + "' GAVE THE UNUSABLE VALUE' G13.5 / "
                "6X 'THE RESULT CANNOT BE CALCULATED AND IS SET TO ZERO'",
                {name, value});
   return false;
+}
+
+bool usable_volume(const Diag& diag, std::string_view name, double v, double t, double p) {
+  const double r = gas_constant();
+  const double high = r > 0.0 && std::isfinite(r) ? std::fmin(kMolarVolume.high, 1e4 * r * t / p) : kMolarVolume.high;
+  return usable(diag, name, v, Range{kMolarVolume.low, high});
 }
 
 bool count_word(const Diag& diag, std::string_view block, int word, std::int64_t value, std::int64_t least) {

@@ -43,15 +43,28 @@ inline constexpr std::int64_t kMsgHostWord = 92;
 // nobody defines it); when it does not, reports it (class 2, message 90) naming `name`.
 bool provides(const Diag& diag, const void* routine, std::string_view name);
 
-// What a host answer must be to be used.
-enum class Answer {
-  Finite,    // any finite value
-  Positive,  // finite and greater than the floor, zero unless given (a volume, a viscosity)
+// What a host answer must be to be used: finite, above `low`, at most `high`, and not the
+// missing-value marker. The bounds are far outside what any fluid has, so that only an answer
+// no equation of state or property model gives for a sane state is refused.
+struct Range {
+  double low, high;
 };
+inline constexpr Range kAnyNumber{-1e308, 1e308};
+inline constexpr Range kViscosity{1e-7, 1e15};     // Pa s
+inline constexpr Range kMolarVolume{1e-4, 1e30};   // m3/kmol; see usable_volume
+inline constexpr Range kPressure{0.0, 1e10};       // Pa
+inline constexpr Range kHeatCapacity{0.0, 1e8};    // J/(kmol K); see host_heat_capacities
 
 // Whether `value`, given by the host routine `name`, is usable; when not, reports it (class 2,
 // message 91) with the value.
-bool usable(const Diag& diag, std::string_view name, double value, Answer need, double floor = 0.0);
+bool usable(const Diag& diag, std::string_view name, double value, Range range);
+
+// A molar volume (m3/kmol) answered for temperature t (K) and pressure p (Pa): usable in
+// kMolarVolume with a compressibility factor pV/(RT) of at most 1e4 (no fluid comes near).
+bool usable_volume(const Diag& diag, std::string_view name, double v, double t, double p);
+
+// Whether a temperature and a pressure make a state a host can be held to answer.
+inline bool sane_state(double t, double p) { return t > 0.0 && t < 1e5 && p > 0.0 && p < 1e12; }
 
 // An integer host word that sizes or offsets an array: usable when `least` <= value <=
 // kMaxHostCount. When not, reports it (class 2, message 92) naming the block and word, and

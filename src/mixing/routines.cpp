@@ -1,6 +1,8 @@
 #include "mixing/routines.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <span>
 #include <vector>
@@ -24,6 +26,10 @@ using host::Reals;
 using host::RoutineId;
 
 namespace {
+
+// Written into a host routine's outputs before the call, so that outputs it leaves unwritten
+// are seen (a stale value would pass as an answer).
+constexpr double kUnanswered = std::numeric_limits<double>::quiet_NaN();
 
 constexpr RoutineId kKl204{"KL20    4       "};
 constexpr RoutineId kDv002{"DV00    2       "};
@@ -143,10 +149,8 @@ void dv002(const double* X, const std::int64_t* N, const std::int64_t* IDX, cons
   double v0 = 0.0, v = 0.0;
   // A volume that is not finite and positive for a sane state is the host's failure:
   // reported, and the pair's diffusivity is zero.
-  const bool sane_t = *T > 0.0 && std::isfinite(*T);
   auto volume_ok = [&](const double* pressure, double volume) {
-    return !(sane_t && *pressure > 0.0 && std::isfinite(*pressure)) ||
-           host::usable(diag, "SIRK_ES01", volume, host::Answer::Positive);
+    return !host::sane_state(*T, *pressure) || host::usable_volume(diag, "SIRK_ES01", volume, *T, *pressure);
   };
   auto pair_volume = [&](const double* pressure, double* out) {
     SIRK_ES01(T, pressure, YPAIR, &kTwo, IPAIR, &kOne, &kZero, &kZero, &kZero, &kZero, &kOne, IDSET, KDIAG, &work[0],
@@ -164,6 +168,7 @@ void dv002(const double* X, const std::int64_t* N, const std::int64_t* IDX, cons
       IPAIR[1] = cl;
       YPAIR[0] = y.yk;
       YPAIR[1] = y.yl;
+      v0 = v = 0.0;  // a volume the host leaves unwritten is not the last pair's
       pair_volume(P0, &v0);
       pair_volume(P, &v);
       const double d = volume_ok(P0, v0) && volume_ok(P, v) ? dkk_diffusivity(DV0[at(k, l, n)], vc_pair, v0, v) : 0.0;
@@ -206,8 +211,7 @@ void wilke_chang_binary(const RoutineId& id, MixtureViscosity how, const double*
   }
   // A mixture viscosity that is not finite and positive, for a mixture with components at
   // a sane temperature, leaves every pair without a diffusivity.
-  if (host_ok && n >= 1 && t > 0.0 && std::isfinite(t))
-    host_ok = host::usable(diag, host_routine, mulmx, host::Answer::Positive);
+  if (host_ok && n >= 1 && host::sane_state(t, 1.0)) host_ok = host::usable(diag, host_routine, mulmx, host::kViscosity);
   if (!host_ok) {
     for (std::int64_t k = 1; k <= n; ++k)
       for (std::int64_t l = 1; l <= n; ++l) BINDL[at(k, l, n)] = 0.0;
@@ -362,13 +366,13 @@ struct Dl102Host {
 // The solvent viscosity of a solvent whose host routines failed (reported): its solutes keep 0.
 constexpr std::nullopt_t kNoViscosity = std::nullopt;
 
-bool sane_temperature(double t) { return t > 0.0 && std::isfinite(t); }
+bool sane_temperature(double t) { return host::sane_state(t, 1.0); }
 
-// Pure viscosities from the host, usable when finite and positive at a sane temperature.
+// Pure viscosities from the host, usable when they are viscosities at a sane temperature.
 bool pure_viscosities_usable(const Diag& diag, double t, std::int64_t u, const double* mul) {
   if (!sane_temperature(t)) return true;
   for (std::int64_t j = 0; j < u; ++j)
-    if (!host::usable(diag, "LUMENA_MUL001", mul[j], host::Answer::Positive)) return false;
+    if (!host::usable(diag, "LUMENA_MUL001", mul[j], host::kViscosity)) return false;
   return true;
 }
 
@@ -388,6 +392,7 @@ std::optional<double> dl102_viscosity(const MixedSolvent& a, std::int64_t u, con
     mul = own.data();
   }
   if (!host::provides(diag, reinterpret_cast<const void*>(&LUMENA_MUL001), "LUMENA_MUL001")) return kNoViscosity;
+  std::fill(mul, mul + u, kUnanswered);
   LUMENA_MUL001(a.T, &u, a.KSV, a.IDSET, a.KDIAG, mul, h.p16, h.p17, h.p18, h.p19, a.CID, a.MW, h.p22, h.p23, h.p24,
                 h.p25);
   if (!pure_viscosities_usable(diag, *a.T, u, mul)) return kNoViscosity;
@@ -413,7 +418,7 @@ std::optional<double> dl102_viscosity(const MixedSolvent& a, std::int64_t u, con
       LUMENA_MUL201(a.T, a.XS, &u, a.KSV, mul, a.KDIAG, &mum, a.IDSET, h.p20, h.p21, a.MW, &option);
       break;
   }
-  if (sane_temperature(*a.T) && !host::usable(diag, mixing, mum, host::Answer::Positive)) return kNoViscosity;
+  if (sane_temperature(*a.T) && !host::usable(diag, mixing, mum, host::kViscosity)) return kNoViscosity;
   return mum;
 }
 
@@ -433,6 +438,7 @@ std::optional<double> dl103_viscosity(const MixedSolvent& a, std::int64_t u, con
   const auto& h = *static_cast<const Dl103Host*>(context);
   const Diag diag(a.id, a.KDIAG, host::Closing::Word19);
   if (!host::provides(diag, reinterpret_cast<const void*>(&LUMENA_MUL001), "LUMENA_MUL001")) return kNoViscosity;
+  std::fill(h.mulw, h.mulw + u, kUnanswered);
   LUMENA_MUL001(a.T, &u, a.KSV, a.IDSET, a.KDIAG, h.mulw, h.p29, h.p30, h.p31, h.p32, a.CID, a.MW, h.p18, h.p36, h.p39,
                 h.p40);
   if (!pure_viscosities_usable(diag, *a.T, u, h.mulw)) return kNoViscosity;
@@ -535,22 +541,28 @@ void mul205(const double* T, const double* X, const std::int64_t* N, const std::
   // Mixture molar volume from the host's pure liquid volumes and its ideal-mixing rule. A
   // host without them, or volumes that are not finite and positive at a sane temperature,
   // leave the mixture without a viscosity (reported, 0).
-  const bool sane = *T > 0.0 && std::isfinite(*T);
+  const bool sane = host::sane_state(*T, 1.0);
   if (!host::provides(diag, reinterpret_cast<const void*>(&LUMENA_VL004), "LUMENA_VL004") ||
       !host::provides(diag, reinterpret_cast<const void*>(&LUMENA_IDLMIX), "LUMENA_IDLMIX")) {
     *MULMX = 0.0;
     return;
   }
+  for (std::int64_t i = 1; sane && i <= n; ++i) VL[i - 1] = kUnanswered;
   LUMENA_VL004(T, N, IDX, &kOne, KDIAG, P7, P8, P9, P10, P11, P12, P13, P14, P15, VL, P20, P23, P24, P25, MW, P26, P27);
-  for (std::int64_t i = 1; sane && i <= n; ++i) {
-    if (host::usable(diag, "LUMENA_VL004", VL[i - 1], host::Answer::Positive)) continue;
+  // On a failure the host's volumes are not handed back either.
+  const auto fail = [&] {
+    for (std::int64_t i = 1; i <= n; ++i) VL[i - 1] = 0.0;
     *MULMX = 0.0;
+  };
+  for (std::int64_t i = 1; sane && i <= n; ++i) {
+    if (host::usable(diag, "LUMENA_VL004", VL[i - 1], host::kMolarVolume)) continue;
+    fail();
     return;
   }
   double vmx = 0.0;
   LUMENA_IDLMIX(X, N, &kOne, VL, &vmx, P23);
-  if (sane && !host::usable(diag, "LUMENA_IDLMIX", vmx, host::Answer::Positive)) {
-    *MULMX = 0.0;
+  if (sane && !host::usable(diag, "LUMENA_IDLMIX", vmx, host::kMolarVolume)) {
+    fail();
     return;
   }
 

@@ -73,8 +73,7 @@ double reference_volume(const Call& c, double t0, double p0) {
   const double v0 = r[4][0];
   // Only a sane state makes a bad answer the host's: states that are already not numbers
   // (zero critical constants, a temperature that is not a number) follow their own course.
-  const bool sane = t0 > 0.0 && std::isfinite(t0) && p0 > 0.0 && std::isfinite(p0);
-  if (sane && !host::usable(*c.diag, "SIRK_ES34", v0, host::Answer::Positive)) {
+  if (host::sane_state(t0, p0) && !host::usable_volume(*c.diag, "SIRK_ES34", v0, t0, p0)) {
     c.host_failed = true;
     return kNoVolume;
   }

@@ -1,6 +1,7 @@
 #include "trapp/routines.h"
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "host/diag.h"
@@ -128,16 +129,18 @@ void host_heat_capacities(const Call& c, const std::int64_t* N, double* cp) {
   const auto block = [](int word) { return ZEL_PLEX + host::int_word(ZEL_IPOFF1, word); };
   double w[11] = {};
   std::vector<double> out2(static_cast<std::size_t>(*N));
+  // Heat capacities the host leaves unwritten are seen as such, not as what the work held.
+  for (std::int64_t j = 0; j < *N; ++j) cp[j] = std::numeric_limits<double>::quiet_NaN();
   LUMENA_IDLGS1(&c.t, c.x, N, c.idx, c.kdiag, &zero, &two, &zero, &zero, &zero, &zero, &zero, &w[0], &w[1], &w[2],
                 cp, &w[3], &w[4], &w[5], &w[6], &w[7], &w[8], &w[9], &w[10], b[0], b[1], b[2], b[3], b[4], b[5],
                 b[6], b[7], b[8], b[9], b[10], b[11], b[12], b[13], b[14], b[15], b[16], b[17], b[18], b[19], b[20],
                 b[21], b[22], b[23], b[24], b[25], b[26], b[27], b[28], b[29], b[30], b[31], b[32], b[33], b[34],
                 b[35], b[36], b[37], b[38], b[39], b[40], b[41], b[42], b[43], b[44], b[45], b[46], b[47],
                 out2.data(), block(800), &k20, block(802), &k36, block(803), &k69, block(799), &k79);
-  if (!(c.t > 0.0 && std::isfinite(c.t))) return;
-  const double r = std::fmax(host::gas_constant(), 0.0);
+  if (!host::sane_state(c.t, 1.0)) return;
+  const host::Range range{std::fmax(host::gas_constant(), host::kHeatCapacity.low), host::kHeatCapacity.high};
   for (std::int64_t j = 0; j < *N; ++j) {
-    if (host::usable(*c.diag, "LUMENA_IDLGS1", cp[j], host::Answer::Positive, r)) continue;
+    if (host::usable(*c.diag, "LUMENA_IDLGS1", cp[j], range)) continue;
     c.host_failed = true;
     return;
   }

@@ -63,7 +63,6 @@ struct EngineCall {
   HostFailure saved;
 };
 
-bool sane_state(double t, double p) { return t > 0.0 && std::isfinite(t) && p > 0.0 && std::isfinite(p); }
 
 // The diagnostics a host failure is reported under: the running engine's, or, for the scaled
 // equation called on its own, its own.
@@ -74,9 +73,9 @@ const Diag& failure_diag() {
 }
 
 // Checks one answer of the host (only answers to a sane state are the host's to get right).
-bool host_answer(std::string_view name, double value, bool sane, host::Answer need = host::Answer::Positive) {
+bool host_answer(std::string_view name, double value, bool sane, host::Range range) {
   if (g_host.failed) return false;
-  if (!sane || host::usable(failure_diag(), name, value, need)) return true;
+  if (!sane || host::usable(failure_diag(), name, value, range)) return true;
   g_host.failed = true;
   return false;
 }
@@ -91,7 +90,7 @@ double host_psat(double t) {
   constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
   if (!host_has(reinterpret_cast<const void*>(&LUMENA_PSATWI), "LUMENA_PSATWI")) return kNone;
   const double psat = LUMENA_PSATWI(&t);
-  return host_answer("LUMENA_PSATWI", psat, sane_state(t, 1.0)) ? psat : kNone;
+  return host_answer("LUMENA_PSATWI", psat, host::sane_state(t, 1.0), host::kPressure) ? psat : kNone;
 }
 
 // Molar volume (m3/kmol) and, with the derivative, dV/dT at constant P (m3/(kmol K)) of water
@@ -108,12 +107,15 @@ HostVolume host_volume(double t, double p, std::int64_t kdiag, std::int64_t kvl,
     return out;
   }
   double* w = g_work;
+  if (derivative) out.dvdt = std::numeric_limits<double>::quiet_NaN();  // unwritten is then seen
   LUMENA_ES15(&t, &p, &kdiag, &kvl, &zero, &one, &zero, &zero, &zero, &zero,
               derivative ? &with_derivative : &volume_only, &w[0], &w[1], &w[2], &w[3], &out.v, &w[4], &w[5],
               &w[6], &w[7], derivative ? &out.dvdt : &w[8], &ker, &zero);
-  const bool sane = sane_state(t, p);
-  if (!host_answer("LUMENA_ES15", out.v, sane) ||
-      (derivative && !host_answer("LUMENA_ES15", out.dvdt, sane, host::Answer::Finite))) {
+  const bool sane = host::sane_state(t, p);
+  const double r = host::gas_constant();
+  const host::Range volume{1e-3, r > 0.0 && std::isfinite(r) ? 1e4 * r * t / p : host::kMolarVolume.high};
+  if (!host_answer("LUMENA_ES15", out.v, sane, volume) ||
+      (derivative && !host_answer("LUMENA_ES15", out.dvdt, sane, host::kAnyNumber))) {
     out.v = out.dvdt = std::numeric_limits<double>::quiet_NaN();
   }
   return out;
