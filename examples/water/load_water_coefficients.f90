@@ -21,6 +21,7 @@ contains
     character(len=32) :: name
     integer :: unit, ios, word, lineno, first
     real(c_double) :: value
+    logical :: stored
 
     nwords = 0
     open (newunit=unit, file=path, status='old', action='read', iostat=ios)
@@ -39,7 +40,9 @@ contains
       ! The comment after the value is cut off before the list-directed read.
       if (index(line, '#') > 0) line = line(:index(line, '#') - 1)
       read (line, *, iostat=ios) name, word, value
-      if (ios /= 0 .or. .not. store(trim(name), word, value)) then
+      stored = .false.
+      if (ios == 0) stored = store(trim(name), word, value)
+      if (.not. stored) then
         nwords = -lineno
         close (unit)
         return
