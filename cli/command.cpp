@@ -205,6 +205,8 @@ int run_main(int argc, char** argv, std::ostream& out, std::ostream& err) {
         if (session.csv) {
           print_csv(out, o.report, session);
           for (const calc::Message& m : o.messages) err << m.text() << "\n";
+          for (const Report::Warning& w : o.report.warnings())
+            err << "warning: " << (w.row.empty() ? "" : w.row + ": ") << w.text << "\n";
         } else if (session.json) {
           out << to_json(o.report, o.record, session).dump(2) << "\n";
         } else {
@@ -217,7 +219,10 @@ int run_main(int argc, char** argv, std::ostream& out, std::ostream& err) {
                                              return run(session);
                                            });
         if (session.csv) {
-          print_csv(out, calc::combine(sw), session);
+          const Report all = calc::combine(sw);
+          print_csv(out, all, session);
+          for (const Report::Warning& w : all.warnings())
+            err << "warning: " << (w.row.empty() ? "" : w.row + ": ") << w.text << "\n";
           for (const auto& st : sw.states)
             for (const calc::Message& m : st.outcome.messages) err << m.text() << "\n";
         } else if (session.json) {

@@ -83,7 +83,8 @@ std::vector<double> parse_values(const std::string& option, const std::string& t
     try {
       return parse_quantity(item, unit);
     } catch (const UnitError& e) {
-      throw InputError(option + ": " + e.what());
+      throw InputError(option + ": not a finite number: " + trim(item) + " (nor a quantity in a unit of " + unit +
+                       ": " + e.what() + ")");
     }
   };
   // A step is a difference: 10 degC steps by 10 K, not by 283.15 K.

@@ -103,6 +103,7 @@ Report lucas(const LucasInput& in, const Settings& s) {
   r.table("mixture", {{"MU", "Pa s"}}).row({mix});
   r.note("MU (components): each component at T and P_used, the pressure the routine used: below its critical temperature at "
          "no more than its vapour pressure (Pr = P_used/PC).");
+  r.note("Tr = T/TC; MUR: the reduced dipole moment 52.46 mu^2 PC/TC^2 (mu in debye, PC in bar).");
   r.note("MU (mixture): the mixture from pseudo-critical constants; below their temperature at a reduced pressure of at most 1.");
   return r;
 }

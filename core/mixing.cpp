@@ -143,7 +143,10 @@ Report wilke_chang(const WilkeChangInput& in, const Settings& s) {
   for (std::size_t k = 1; k < nn; ++k)
     for (std::size_t l = 0; l < k; ++l)
       t.row({m.name(static_cast<std::int64_t>(k + 1)), m.name(static_cast<std::int64_t>(l + 1)), bindl[k + nn * l]});
-  if (in.mul.empty()) r.note("MUL: the host's DIPPR-101 liquid viscosities at T.");
+  if (in.mul.empty()) r.note("MU: the host's DIPPR-101 liquid viscosities at T.");
+  r.note("BINDL: the pair's mutual diffusion coefficient at the mixture's composition: Wilke-Chang's k dilute in "
+         "solvent l and l dilute in solvent k, weighted by Vignes' rule, so the same for (k, l) and (l, k); kova "
+         "mixed-solvent gives one solute in the solvent of the others.");
   return r;
 }
 

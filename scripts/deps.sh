@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake make g++ gfortran libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
           libudunits2-dev
-          clang libclang-rt-14-dev valgrind)
+          clang libclang-rt-14-dev valgrind pybind11-dev python3-dev python3-numpy python3-pytest)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -75,8 +75,9 @@ TEST_F(Decisions, PhaseRangeAndUnitDecisions) {
     const Outcome o = kova(args);
     ASSERT_EQ(o.status, 0) << o.err;
     const Json j = o.json();
-    if (*c.cell.table != '\0')
+    if (*c.cell.table != '\0') {
       EXPECT_EQ(j["results"][c.cell.table][c.cell.row][c.cell.column], c.text);
+    }
     const Json& w = j["warnings"];
     if (*c.warning == '\0') {
       EXPECT_TRUE(w.empty()) << w.dump();

@@ -86,10 +86,10 @@ TEST_F(Sweeps, CsvRowsAreTheSingleRunsBitForBit) {
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<std::string> lines = lines_of(r.out);
   ASSERT_EQ(lines.size(), 17u);
-  EXPECT_EQ(lines[0], "T [K],P [Pa],MU [Pa s],K [W/(m K)],KCONV");
+  EXPECT_EQ(lines[0], "T [K],P [Pa],MU [Pa s],K [W/(m K)],KCONV,phase");
   for (std::size_t k : {1u, 7u, 16u}) {
     const std::vector<std::string> f = fields_of(lines[k]);
-    ASSERT_EQ(f.size(), 5u);
+    ASSERT_EQ(f.size(), 6u);
     const Outcome one = kova({"trapp", "-c", "methane,propane", "--x", "0.6,0.4", "--t", f[0], "--p", "5e6", "--json"});
     ASSERT_EQ(one.status, 0) << one.err;
     const Json mix = one.json()["results"]["mixture"][0];
