@@ -21,10 +21,11 @@ namespace {
 
 constexpr RoutineId kMul005{"MUL0    05      "};
 
-// Status of the reduced-temperature band, kept from one call to the next and shown only in
+// Status of the reduced-temperature band, kept from one call to the next (by each calling
+// thread) and shown only in
 // the trace: 0 once a reduced temperature falls outside 0.76..0.98, -1 once the matching
 // warning has been printed, otherwise as it was.
-std::int64_t band_status = 0;
+thread_local std::int64_t band_status = 0;
 
 constexpr double kDefaultTc = 507.4;
 constexpr double kDefaultPc = 2968820.0;
