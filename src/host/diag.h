@@ -217,13 +217,21 @@ class MissingReport {
 };
 
 // Visits the list entries whose component has not been checked yet (flag not exactly 1.0),
-// in list order, setting the flag to 1.0 before the visit: fn(i, c) with c = IDX(i). Each
-// visit is a check_once.
+// in list order, setting the flag to 1.0 before the visit: fn(i, c) with c = IDX(i). When
+// every flag is set (the common path) it reads them and returns; otherwise the whole pass
+// runs as one check under the message lock, so that the messages of one call stay together
+// and a component is checked by one thread only.
 template <class Fn>
 void for_unchecked(std::int64_t n, Ints idx, Reals flag, Fn&& fn) {
+  bool all_set = true;
+  for (std::int64_t i = 1; i <= n && all_set; ++i) all_set = shared_load(flag(idx(i))) == 1.0;
+  if (all_set && detail::checks_in_progress.load(std::memory_order_acquire) == 0) return;
+  const CheckScope scope;
   for (std::int64_t i = 1; i <= n; ++i) {
     const std::int64_t c = idx(i);
-    check_once(flag, c, [&] { fn(i, c); });
+    if (shared_load(flag(c)) == 1.0) continue;
+    shared_store(flag(c), 1.0);
+    fn(i, c);
   }
 }
 
