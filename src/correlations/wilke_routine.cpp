@@ -171,7 +171,10 @@ void muv201(const double* T, const double* X, const std::int64_t* N, const std::
   comps.reserve(static_cast<std::size_t>(n > 0 ? n : 0));
   for (std::int64_t i = 1; i <= n; ++i) {
     const std::int64_t c = idx(i);
-    comps.push_back({x(i), muvlp(i), p.mw(c), dipole(p, c), {p.eps(c), p.sigma(c)}});
+    // An estimate that is still incomplete (not a number) is made again in every call, so
+    // another thread may be rewriting it: read atomically.
+    comps.push_back({x(i), muvlp(i), p.mw(c), dipole(p, c),
+                     {host::shared_load(p.stk(2 * c - 1)), host::shared_load(p.stk(2 * c))}});
   }
   double mix = wilke_brokaw(*T, comps);
   if (!std::isfinite(mix)) {
