@@ -232,7 +232,11 @@ void kv202(const double* X, const std::int64_t* N, const std::int64_t* IDX, cons
   for (std::int64_t i = 1; i <= n; ++i) check_component(report, idx(i), p, cid);
 
   const Pseudo m = pseudo_critical(n, x, idx, p);
-  const double residual = mixture_residual(diag, *RHOMX * m.vc, m, n, idx, cid, &kv202_status);
+  // The status of this call, stored when the density test set it.
+  constexpr std::int64_t kUnchanged = 1;
+  std::int64_t status = kUnchanged;
+  const double residual = mixture_residual(diag, *RHOMX * m.vc, m, n, idx, cid, &status);
+  if (status != kUnchanged) kv202_status = status;
   *KVMX = *KVMXLP + residual;
   if (tracing) host::trace(unit, "5X '     KVMXPC=' G13.5 '        KER=' I5", {residual, kv202_status});
 }

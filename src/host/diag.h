@@ -60,7 +60,7 @@ namespace detail {
 // The number of parameter checks in progress (each under the message lock). A check sets the
 // component's flag before it writes the defaults, so a flag seen set while a check is in
 // progress may not yet have its defaults behind it.
-extern std::atomic<std::int64_t> checks_in_progress;
+extern std::atomic<std::int64_t> checks_in_progress __attribute__((visibility("hidden")));
 }  // namespace detail
 
 // A parameter check of one component: holds the message lock and counts as in progress.
