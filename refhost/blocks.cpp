@@ -144,6 +144,7 @@ extern "C" void ZEL_ERRPRT(const std::int64_t* nlines) {
     }
   }
   if (s.keep) kova::refhost::keep(kova::refhost::Event::Print, 0, [&](kova::refhost::Record& r) {
+    p.gate = static_cast<std::int64_t>(r.gate_calls.size()) - 1;
     r.printed.push_back(std::move(p));
     return r.printed.size() - 1;
   });
