@@ -200,8 +200,8 @@ def figure(x, curves: Mapping[str, Sequence[float]], *, xlabel: str, ylabel: str
         axd.axhline(0, color="k", lw=0.8)
         axd.set_ylabel("deviation (%)")
         axd.grid(True, alpha=0.3)
-        if len(deviation) > 1 and not reference:
-            axd.legend(fontsize=6)
+        if len(deviation) > 1 and any(k not in (reference or {}) for k in deviation):
+            axd.legend(fontsize=6, ncol=min(4, len(deviation)))
         bottom = axd
     bottom.set_xlabel(xlabel)
     if caption:
