@@ -14,6 +14,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build -j"$jobs" --output-on-failure
 
+echo "== validation report (figures and deviation table against the tests' bounds)"
+MPLBACKEND=Agg /usr/bin/python3 -m pytest -q -p no:warnings tests/validation
+
 echo "== sanitizer build (address, undefined)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOVA_SANITIZE=address,undefined -DKOVA_BUILD_CLI=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
