@@ -163,7 +163,8 @@ def figure(x, curves: Mapping[str, Sequence[float]], *, xlabel: str, ylabel: str
            size=(6.4, 4.2)) -> plt.Figure:
     """A property against a swept variable, one curve per label.
 
-    reference: label -> (x, y) of reference points drawn as markers on the curves;
+    reference: label -> (x, y) or (x, y, legend) of reference points drawn as markers in the
+    colour of the curve with the same label;
     deviation: label -> (x, dev_percent) drawn in a panel beneath (model/reference - 1, in %);
     xcurves: label -> x values of a curve drawn over its own abscissa instead of `x`.
     """
@@ -180,9 +181,10 @@ def figure(x, curves: Mapping[str, Sequence[float]], *, xlabel: str, ylabel: str
         line, = ax.plot(xs, y, "-", lw=1.6, label=label, color=colours[i % len(colours)])
         colour_of[label] = line.get_color()
     markers = "osD^vP*X<>"
-    for i, (label, (rx, ry)) in enumerate((reference or {}).items()):
-        ax.plot(rx, ry, markers[i % len(markers)], ms=5, mfc="none",
-                color=colour_of.get(label, "k"), label=label if label not in colour_of else f"{label}: reference")
+    for i, (label, ref) in enumerate((reference or {}).items()):
+        rx, ry = ref[0], ref[1]
+        legend = ref[2] if len(ref) > 2 else (label if label not in colour_of else f"{label}: reference")
+        ax.plot(rx, ry, markers[i % len(markers)], ms=5, mfc="none", color=colour_of.get(label, "k"), label=legend)
     if logy:
         ax.set_yscale("log")
     if logx:
