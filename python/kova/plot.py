@@ -99,7 +99,12 @@ def _document_from_package(result: object) -> dict:
     doc = {"results": {}, "units": dict(getattr(result, "units", {}) or {}),
            "messages": [str(m) for m in getattr(result, "messages", []) or []]}
     for name, table in (tables or {}).items():
-        if isinstance(table, Mapping):
+        if isinstance(table, np.ndarray) and table.dtype.names:
+            doc["results"][name] = [{k: row[k].item() if hasattr(row[k], "item") else row[k]
+                                     for k in table.dtype.names} for row in np.atleast_1d(table)]
+        elif hasattr(table, "to_dict") and not isinstance(table, Mapping):
+            doc["results"][name] = table.to_dict("records")
+        elif isinstance(table, Mapping):
             cols = {k: np.atleast_1d(np.asarray(v)) for k, v in table.items()}
             n = max((len(c) for c in cols.values()), default=0)
             doc["results"][name] = [{k: c[i] if len(c) > 1 else c[0] for k, c in cols.items()}
