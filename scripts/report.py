@@ -28,7 +28,7 @@ import time
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[1]
-sys.path.insert(0, str(ROOT / "python"))
+sys.path.insert(0, str(ROOT / "build" / "python"))  # the package as built (scripts/report.sh builds it)
 
 import matplotlib  # noqa: E402
 

@@ -7,6 +7,6 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 py=/usr/bin/python3  # Debian's interpreter, with the Debian packages deps.sh installs
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)" --target kova_cli >/dev/null
+cmake --build build -j"$(nproc)" --target kova_python kova_cli >/dev/null
 [ $# -eq 0 ] && rm -f docs/validation/*.png
 MPLBACKEND=Agg "$py" scripts/report.py "$@"

@@ -1,5 +1,7 @@
 """python3 -m kova plot <command> <calculator options> [--y COLUMN] [--table TABLE] -o FILE.png
 
+(with the built package on the path: PYTHONPATH=build/python)
+
 One option holds a range instead of a value and is swept:
   --t 250:450          21 points from 250 to 450 (--t 250:450:41 for 41 points)
   --p log:1e5:5e7:30   30 points spaced logarithmically

@@ -1,14 +1,15 @@
-"""Pictures of the calculator's results: a property against a swept variable.
+"""Pictures of the package's results: a property against a swept variable.
 
 Every calculator command can be evaluated over a sweep of one of its options (temperature,
 pressure, volume, a binary composition, ...); the helpers here draw one curve per component,
 per model or per mixture and return a matplotlib Figure. `python3 -m kova plot` is the
 command-line form.
 
-`evaluate` is the one place that calls the calculator. It uses the package's command
-functions when they are importable and otherwise runs the built `kova` executable with
-`--json`; both give the same document: {"results": {table: [row, ...]}, "units": {...},
-"messages": [...]}.
+`evaluate` and `sweep` are the only places that call the calculator: through the package's
+command functions (a sweep over a state argument is one broadcast call), or, with
+KOVA_BACKEND=cli or without the compiled package, through the built `kova` executable's
+`--json`. Both give the same document per state: {"results": {table: [row, ...]},
+"units": {...}, "messages": [...]}.
 """
 from __future__ import annotations
 
@@ -88,30 +89,46 @@ def _package_function(command: str) -> Callable | None:
     return getattr(pkg, command.replace("-", "_"), None)
 
 
-def _document_from_package(result: object) -> dict:
-    """The package's result object as the calculator's JSON document."""
-    if isinstance(result, Mapping):
-        return dict(result)
-    to_dict = getattr(result, "to_dict", None) or getattr(result, "as_dict", None)
-    if to_dict is not None:
-        return to_dict()
-    tables = getattr(result, "tables", None) or getattr(result, "results", None)
-    doc = {"results": {}, "units": dict(getattr(result, "units", {}) or {}),
-           "messages": [str(m) for m in getattr(result, "messages", []) or []]}
-    for name, table in (tables or {}).items():
-        if isinstance(table, np.ndarray) and table.dtype.names:
-            doc["results"][name] = [{k: row[k].item() if hasattr(row[k], "item") else row[k]
-                                     for k in table.dtype.names} for row in np.atleast_1d(table)]
-        elif hasattr(table, "to_dict") and not isinstance(table, Mapping):
-            doc["results"][name] = table.to_dict("records")
-        elif isinstance(table, Mapping):
-            cols = {k: np.atleast_1d(np.asarray(v)) for k, v in table.items()}
-            n = max((len(c) for c in cols.values()), default=0)
-            doc["results"][name] = [{k: c[i] if len(c) > 1 else c[0] for k, c in cols.items()}
-                                    for i in range(n)]
-        else:
-            doc["results"][name] = list(table)
-    return doc
+# Options the package broadcasts as state arguments: a sweep over one of them is one call.
+_STATE_ARGS = {"t", "p", "volume", "density", "mulp", "kmxlp", "p0", "xtol"}
+
+
+def _cell(v):
+    return v.item() if hasattr(v, "item") else v
+
+
+def _documents_from_package(result) -> list[dict]:
+    """The package's Result as one calculator JSON document per state (flattened)."""
+    shape = tuple(getattr(result, "shape", ()))
+    n = int(np.prod(shape)) if shape else 1
+    docs = [{"command": result.command, "title": result.title, "units": dict(result.units),
+             "notes": list(result.notes), "results": {}, "messages": []} for _ in range(n)]
+    for name, table in result.tables.items():
+        cols = {}
+        for c in table.columns:
+            cols[c] = np.asarray(table[c]).reshape(n, -1)  # per state: its rows
+        for i in range(n):
+            docs[i]["results"][name] = [{c: _cell(cols[c][i][j]) for c in table.columns}
+                                        for j in range(cols[table.columns[0]].shape[1])]
+    states = {k: np.ravel(v) for k, v in result.inputs.items() if isinstance(v, np.ndarray)}
+    for m in result.messages:
+        idx = range(n)
+        for k, v in (getattr(m, "state", None) or {}).items():
+            if k in states:
+                idx = [i for i in idx if states[k][i] == v]
+        for i in list(idx)[:1] if states else idx:
+            docs[i]["messages"].append(str(m))
+    return docs
+
+
+def _call_package(func, options) -> list[dict]:
+    import warnings
+    with warnings.catch_warnings():
+        warnings.simplefilter("ignore")  # the messages are kept in the result
+        try:
+            return _documents_from_package(func(**options))
+        except (ValueError, TypeError) as e:
+            raise KovaCallError(str(e)) from None
 
 
 def evaluate(command: str, **options) -> dict:
@@ -122,13 +139,7 @@ def evaluate(command: str, **options) -> dict:
     """
     func = _package_function(command)
     if func is not None:
-        import warnings
-        with warnings.catch_warnings(record=True) as caught:
-            warnings.simplefilter("always")
-            doc = _document_from_package(func(**options))
-        doc.setdefault("messages", [])
-        doc["messages"] += [str(w.message) for w in caught]
-        return doc
+        return _call_package(func, options)[0]
     proc = subprocess.run([_executable(), command, *_cli_args(options), "--json"],
                           capture_output=True, text=True)
     if proc.returncode != 0:
@@ -144,6 +155,9 @@ def column(doc: Mapping, table: str, key: str) -> np.ndarray:
 
 def sweep(command: str, vary: str, values: Iterable, **options) -> list[dict]:
     """Evaluate a command at each value of one option (vary="t", "p", "volume", "x", ...)."""
+    func = _package_function(command)
+    if func is not None and vary in _STATE_ARGS:
+        return _call_package(func, {**options, vary: np.asarray(list(values), dtype=float)})
     docs = []
     for v in values:
         opts = dict(options)

@@ -9,7 +9,7 @@ import numpy as np
 import pytest
 
 ROOT = Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(ROOT / "python"))
+sys.path.insert(0, str(ROOT / "build" / "python"))
 sys.path.insert(0, str(ROOT / "scripts"))
 os.environ.setdefault("MPLBACKEND", "Agg")
 

@@ -14,6 +14,7 @@ from pathlib import Path
 import pytest
 
 ROOT = Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "build" / "python"))
 sys.path.insert(0, str(ROOT / "scripts"))
 os.environ.setdefault("MPLBACKEND", "Agg")
 
@@ -102,7 +103,7 @@ def test_worked_examples_within_tolerance_and_as_committed(subset):
 
 def test_plot_command_writes_a_picture(tmp_path):
     png = tmp_path / "mu.png"
-    env = dict(os.environ, PYTHONPATH=str(ROOT / "python"))
+    env = dict(os.environ, PYTHONPATH=str(ROOT / "build" / "python"))
     proc = subprocess.run([sys.executable, "-m", "kova", "plot", "lucas", "-c", "methane,ethane", "--x", "0.8,0.2",
                            "--t", "250:400:6", "--p", "5e6", "-o", str(png)], capture_output=True, text=True, env=env)
     assert proc.returncode == 0, proc.stderr
