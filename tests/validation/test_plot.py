@@ -83,3 +83,18 @@ def test_reference_reader_takes_every_row_of_the_table():
     assert r["eta"] == pytest.approx(157.49e-6) and r["lam"] == pytest.approx(0.1998)
     assert r["eta_bound"] == 0.10 and r["lam_bound"] == 0.12
     assert all(k in report.SOURCES for row in rows for k in report.source_key(row["source"]))
+
+
+def test_package_and_command_line_give_the_same_document(monkeypatch):
+    opts = dict(components=["methane", "propane"], x=[0.6, 0.4], t=350.0, p=5e6, phase="vapour")
+    via_package = plot.evaluate("trapp", **opts)
+    monkeypatch.setenv("KOVA_BACKEND", "cli")
+    monkeypatch.setenv("KOVA_EXE", str(ROOT / "build" / "kova"))
+    via_cli = plot.evaluate("trapp", **opts)
+    for table in ("components", "mixture"):
+        assert via_package["results"][table] == via_cli["results"][table]
+    swept = plot.sweep("lucas", "t", [200.0, 300.0], components=["propane"], p=3e6)
+    monkeypatch.delenv("KOVA_BACKEND")
+    broadcast = plot.sweep("lucas", "t", [200.0, 300.0], components=["propane"], p=3e6)
+    assert [d["results"] for d in swept] == [d["results"] for d in broadcast]
+    assert [len(d["messages"]) for d in broadcast] == [len(d["messages"]) for d in swept] == [1, 1]
