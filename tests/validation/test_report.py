@@ -111,3 +111,33 @@ def test_plot_command_writes_a_picture(tmp_path):
     bad = subprocess.run([sys.executable, "-m", "kova", "plot", "lucas", "-c", "methane", "--t", "300", "-o", str(png)],
                          capture_output=True, text=True, env=env)
     assert bad.returncode != 0 and "range" in bad.stderr
+
+
+def test_summary_takes_the_largest_deviation_with_its_sign_and_state():
+    pts = [dict(t=300.0, p=1e5, phase="vapour", dev=2.0), dict(t=350.0, p=5e6, phase="liquid", dev=-7.456),
+           dict(t=400.0, p=1e6, phase="vapour", dev=7.0)]
+    row = report.summarise("M", "viscosity", "f", pts, 8.0)
+    assert row == dict(model="M", property="viscosity", fluid="f", points=3, mean_abs_pct="5.49", max_pct="-7.46",
+                       where="350 K, 5 MPa, liquid", bound_pct="8")
+
+
+def test_water_regions_hold_the_states_they_name():
+    liquid = report.water_points("liquid", n=6)
+    assert liquid and all(p["phase"] == "liquid" for p in liquid)
+    near = report.water_points("near-critical", n=6)
+    assert min(p["t"] for p in near) < 647.096 < max(p["t"] for p in near)
+    assert all(22e6 < p["p"] < 26e6 for p in near)
+    for p in near:  # both formulations finite and within a few per cent of each other
+        assert abs(p["mu85"] / p["mu"] - 1) < 0.05 and abs(p["k85"] / p["k"] - 1) < 0.15
+
+
+def test_every_family_has_a_section_in_the_committed_report():
+    text = COMMITTED.read_text()
+    for heading in ("### TRAPP", "### Chung", "### Lucas", "### Dean-Stiel", "### Stiel-Thodos", "### Letsou-Stiel",
+                    "### Model against model", "### Water", "### Surface tension",
+                    "### Mixing rules, diffusion and bio-components"):
+        assert heading in text, heading
+    for name in ("wilke-ammonia-hydrogen.png", "li-mixture.png", "dkk.png", "wilke-chang.png", "mixed-solvent.png",
+                 "bio-viscosity.png", "water-near-critical-conductivity.png"):
+        assert f"]({name})" in text, name
+    assert "no published" in text.lower()
