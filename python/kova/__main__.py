@@ -89,8 +89,12 @@ def plot_main(argv: list[str]) -> int:
     prop = own["y"]
     if prop is None:
         first = plot.evaluate(command, **{**options, vary: values[0]})
-        cols = [k for t in first["results"].values() for r in t for k, v in r.items()
-                if k not in _NOT_PROPERTIES and isinstance(v, (int, float))]
+        given = {k.lower() for k in options} | {vary.lower()}
+        tables = first["results"]
+        # the results before the inputs: the mixture, then pair tables, then the components
+        order = sorted(tables, key=lambda t: (t != "mixture", t == "components"))
+        cols = [k for t in order for r in tables[t][:1] for k, v in r.items()
+                if k not in _NOT_PROPERTIES and k.lower() not in given and isinstance(v, (int, float))]
         if not cols:
             raise SystemExit(f"kova plot: kova {command} gives no numeric column")
         prop = cols[0]

@@ -18,6 +18,7 @@ import json
 import os
 import shutil
 import subprocess
+import textwrap
 from pathlib import Path
 from typing import Callable, Iterable, Mapping, Sequence
 
@@ -262,14 +263,22 @@ def plot_sweep(command: str, vary: str, values: Sequence, prop: str, *, table: s
         values_ = _series(docs, name, prop)
         rows = tables[name]
         for j, row in enumerate(rows):
-            label = str(row.get("component") or row.get("pair") or row.get("solute") or name)
+            if "component k" in row:
+                label = f"{row['component k']} / {row['component l']}"
+            else:
+                label = str(row.get("component") or name)
             if len(chosen) > 1 and name != "components" and label == name and len(rows) == 1:
                 label = "mixture" if name == "mixture" else name
             curves[label] = values_[:, j]
     unit = units.get(prop, "")
     ylabel = f"{prop} ({unit})" if unit else prop
-    return figure(x, curves, xlabel=_LABEL.get(vary, vary), ylabel=ylabel,
-                  title=title or docs[0].get("title"), caption=caption, logy=logy)
+    positive = np.all(x > 0) and x.size > 2
+    logx = bool(positive and x.max() / x.min() > 50 and np.allclose(np.diff(np.log(x)), np.log(x[1] / x[0])))
+    fig = figure(x, curves, xlabel=_LABEL.get(vary, vary), ylabel=ylabel, title=None, caption=caption,
+                 logy=logy, logx=logx)
+    fig.axes[0].set_title(textwrap.fill(title or docs[0].get("title", ""), 70), fontsize=9)
+    fig.tight_layout()
+    return fig
 
 
 def compare(x, models: Mapping[str, Callable[[float], float]], *, xlabel: str, ylabel: str,
