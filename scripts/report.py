@@ -446,8 +446,8 @@ def behaviour_figures(out: Path) -> dict:
     ps = np.geomspace(1e5, 3e7, 24)
     curves = {}
     for pair in (("methane", "ethane"), ("nitrogen", "methane"), ("hydrogen", "carbon dioxide")):
-        curves[" / ".join(pair)] = [first(call("dkk", components=list(pair), x=[0.5, 0.5], t=350.0, p=float(p), dv0=1.0),
-                                          "pairs", "DV") * float(p) / 101325.0 for p in ps]
+        docs = kp.sweep("dkk", "p", ps, components=list(pair), x=[0.5, 0.5], t=350.0, dv0=1.0)
+        curves[" / ".join(pair)] = [first(d, "pairs", "DV") * float(p) / 101325.0 for d, p in zip(docs, ps)]
     fig = kp.figure(ps / 1e6, curves, xlabel="pressure P (MPa)", ylabel="D P / (D0 P0)", logx=True,
                     title="Dawson-Khoury-Kobayashi at 350 K, equimolar pairs",
                     caption="D0 at P0 = 101325 Pa; D P/(D0 P0) is the density correction (1 for an ideal gas). "
@@ -458,8 +458,8 @@ def behaviour_figures(out: Path) -> dict:
     ts = np.linspace(280, 340, 13)
     curves = {}
     for solute, solvent in (("benzene", "n-hexane"), ("ethanol", "water"), ("acetone", "water"), ("toluene", "ethanol")):
-        curves[f"{solute} in {solvent}"] = [first(call("wilke-chang", components=[solute, solvent], x=[1e-4, 1 - 1e-4],
-                                                       t=float(t)), "pairs", "BINDL") * 1e9 for t in ts]
+        docs = kp.sweep("wilke-chang", "t", ts, components=[solute, solvent], x=[1e-4, 1 - 1e-4])
+        curves[f"{solute} in {solvent}"] = [first(d, "pairs", "BINDL") * 1e9 for d in docs]
     fig = kp.figure(ts, curves, xlabel="temperature T (K)", ylabel="diffusion coefficient (1e-9 m2/s)",
                     title="Wilke-Chang: solute at infinite dilution",
                     caption="Pure viscosities from the reference host. No published worked values for this formulation "
