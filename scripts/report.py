@@ -151,16 +151,16 @@ def chung_low_pressure(fluid, t):
     """Chung's dilute-gas viscosity and conductivity (1 kPa): the low-pressure values handed
     to the Dean-Stiel and Stiel-Thodos corrections."""
     d = call("chung", components=[fluid], t=t, p=1e3)
-    return first(d, "components", "MUVLP"), first(d, "components", "K")
+    return first(d, "components", "MU_LP"), first(d, "components", "K")
 
 
 def lucas(fluid, t, p, phase, prop):
-    return first(call("lucas", components=[fluid], t=t, p=p), "components", "MUV")
+    return first(call("lucas", components=[fluid], t=t, p=p), "components", "MU")
 
 
 def dean_stiel(fluid, t, p, phase, prop):
     mulp, _ = chung_low_pressure(fluid, t)
-    return first(call("dean-stiel", components=[fluid], t=t, p=p, mulp=mulp), "mixture", "MUVMX")
+    return first(call("dean-stiel", components=[fluid], t=t, p=p, mulp=mulp), "mixture", "MU")
 
 
 def stiel_thodos(fluid, t, p, phase, prop):
@@ -170,7 +170,7 @@ def stiel_thodos(fluid, t, p, phase, prop):
 
 
 def letsou_stiel(fluid, t, p, phase, prop):
-    return first(call("letsou-stiel", components=[fluid], t=t), "components", "MUL")
+    return first(call("letsou-stiel", components=[fluid], t=t), "components", "MU")
 
 
 # model -> (function, properties, which reference rows it covers, what it is)
@@ -403,13 +403,13 @@ def behaviour_figures(out: Path) -> dict:
     figs = {}
     # Wilke/Brokaw against the Chung and Lucas mixture rules, ammonia-hydrogen at 306.15 K.
     xs = np.linspace(0.0, 1.0, 21)
-    mus = [first(call("chung", components=[c], t=306.15, p=1e3), "components", "MUVLP") for c in ("ammonia", "hydrogen")]
+    mus = [first(call("chung", components=[c], t=306.15, p=1e3), "components", "MU_LP") for c in ("ammonia", "hydrogen")]
     wil, chu, luc = [], [], []
     for x in xs:
         xx = [float(x), float(1 - x)]
-        wil.append(first(call("wilke", components=["ammonia", "hydrogen"], x=xx, t=306.15, mulp=mus), "mixture", "MUVXLP"))
-        chu.append(first(call("chung", components=["ammonia", "hydrogen"], x=xx, t=306.15, p=101325.0), "mixture", "MUVMXLP"))
-        luc.append(first(call("lucas", components=["ammonia", "hydrogen"], x=xx, t=306.15, p=101325.0), "mixture", "MUVMX"))
+        wil.append(first(call("wilke", components=["ammonia", "hydrogen"], x=xx, t=306.15, mulp=mus), "mixture", "MU_LP"))
+        chu.append(first(call("chung", components=["ammonia", "hydrogen"], x=xx, t=306.15, p=101325.0), "mixture", "MU_LP"))
+        luc.append(first(call("lucas", components=["ammonia", "hydrogen"], x=xx, t=306.15, p=101325.0), "mixture", "MU"))
     fig = kp.figure(xs, {"Wilke/Brokaw (Chung pure values)": np.array(wil) * 1e6, "Chung mixture": np.array(chu) * 1e6,
                          "Lucas mixture": np.array(luc) * 1e6}, xlabel="mole fraction of ammonia",
                     ylabel="viscosity (uPa s)", title="Ammonia-hydrogen vapour at 306.15 K and 1 atm: mixing rules",
@@ -485,7 +485,7 @@ def behaviour_figures(out: Path) -> dict:
                        ("a = -1e-3, b = 2e-6", "acetic acid:-1e-3,2e-6,0,10,200"),
                        ("a = 0, b = 0", "acetic acid:0,0,0,0,400")):
         curves[label] = [first(call("bio-viscosity", components=["water", "acetic acid"], x=[float(1 - x), float(x)], t=300.0,
-                                    bio=bio), "mixture", "MULMX") * 1e3 for x in xb]
+                                    bio=bio), "mixture", "MU") * 1e3 for x in xb]
     fig = kp.figure(xb, curves, xlabel="mole fraction of the bio-component", ylabel="viscosity (mPa s)",
                     title="Water with a bio-component (acetic acid as carrier) at 300 K",
                     caption="Log-mean solvent viscosity divided by 1 + a CT + b CT^2 + d CT^3 (CT in kg/m3), continued "

@@ -45,14 +45,16 @@ def test_command_line_parse_sweeps_one_option():
 
 
 def test_sweep_gives_one_curve_per_component_and_the_mixture():
-    fig = plot.plot_sweep("lucas", "t", [300.0, 350.0, 400.0], "MUV", components=["methane", "ethane"], x=[0.5, 0.5],
+    fig = plot.plot_sweep("lucas", "t", [300.0, 350.0, 400.0], "MU", components=["methane", "ethane"], x=[0.5, 0.5],
                           p=1e5)
     ax = fig.axes[0]
-    assert [t.get_text() for t in ax.get_legend().get_texts()] == ["methane", "ethane"]
+    # MU names the viscosity in both tables, so the mixture's curve comes with the components'.
+    assert [t.get_text() for t in ax.get_legend().get_texts()] == ["methane", "ethane", "mixture"]
     assert ax.get_xlabel().startswith("temperature") and "Pa s" in ax.get_ylabel()
     mu = ax.lines[0].get_ydata()
     assert np.all(np.diff(mu) > 0)  # a dilute gas's viscosity rises with temperature
-    fig = plot.plot_sweep("lucas", "t", [300.0, 400.0], "MUVMX", components=["methane", "ethane"], x=[0.5, 0.5], p=1e5)
+    fig = plot.plot_sweep("lucas", "t", [300.0, 400.0], "MU", table="mixture", components=["methane", "ethane"],
+                          x=[0.5, 0.5], p=1e5)
     assert [t.get_text() for t in fig.axes[0].get_legend().get_texts()] == ["mixture"]
 
 
