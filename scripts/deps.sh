@@ -3,7 +3,9 @@
 # with sudo available). Used by the two set-up commands of the README.
 set -euo pipefail
 packages=(cmake make g++ gfortran libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-          clang libclang-rt-14-dev valgrind)
+          clang libclang-rt-14-dev valgrind pybind11-dev python3-dev python3-numpy python3-pytest)
+# The validation report and its test (scripts/report.sh, tests/validation).
+packages+=(python3-matplotlib python3-iapws)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
