@@ -1,6 +1,9 @@
 #include "audit/harness.h"
 
 #include <cstring>
+#include <map>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "chung_pairs.h"
@@ -70,14 +73,52 @@ bool Buffer::guards_intact() const {
   return true;
 }
 
+namespace {
+
+// What the harness takes from the databank for a host set of the first ncomp components,
+// worked out once per thread and size: a fuzzing run builds thousands of calls of one set.
+struct SetData {
+  kova::refhost::ComponentSet set;
+  kova::refhost::ChungPairs pairs;
+  std::vector<kova_word> cid, cform;
+  std::map<std::string, std::optional<std::vector<double>>, std::less<>> params;
+
+  explicit SetData(std::int64_t ncomp)
+      : set(kova::refhost::ComponentSet::of(
+            std::vector<std::string>(kComponents.begin(), kComponents.begin() + ncomp))),
+        pairs(kova::refhost::chung_pairs(set)),
+        cid(set.cid()),
+        cform(set.cform()) {}
+
+  // A databank column by component number; empty for a name that is not a column.
+  const std::optional<std::vector<double>>& param(const std::string& name) {
+    auto it = params.find(name);
+    if (it != params.end()) return it->second;
+    std::optional<std::vector<double>> v;
+    try {
+      v = set.param(name);
+    } catch (const std::invalid_argument&) {
+    }
+    return params.emplace(name, std::move(v)).first->second;
+  }
+};
+
+SetData& set_data(std::int64_t ncomp) {
+  static thread_local std::map<std::int64_t, std::unique_ptr<SetData>> cache;
+  auto& slot = cache[ncomp];
+  if (!slot) slot = std::make_unique<SetData>(ncomp);
+  return *slot;
+}
+
+}  // namespace
+
 Call::Call(const Routine& r, std::int64_t ncomp_, std::vector<std::int64_t> idx, std::vector<double> x)
     : routine(&r), args(r.args()), n(static_cast<std::int64_t>(idx.size())), ncomp(ncomp_) {
-  std::vector<std::string> names(kComponents.begin(), kComponents.begin() + ncomp);
-  const auto set = kova::refhost::ComponentSet::of(names);
-  set.install();
+  SetData& data = set_data(ncomp);
+  data.set.install();
   const std::size_t nn = static_cast<std::size_t>(n), nc = static_cast<std::size_t>(ncomp);
   // The Chung-Lee-Starling pair arrays a host prepares for this set, by argument name.
-  const kova::refhost::ChungPairs pairs = kova::refhost::chung_pairs(set);
+  const kova::refhost::ChungPairs& pairs = data.pairs;
   auto pair_values = [&](const std::string& name) -> const std::vector<double>* {
     if (name == "SIG3") return &pairs.sig3;
     if (name == "EPSIG3") return &pairs.epsig3;
@@ -136,20 +177,17 @@ Call::Call(const Routine& r, std::int64_t ncomp_, std::vector<std::int64_t> idx,
           break;
         }
         if (a.name == "STKPAR") {  // Stockmayer epsilon/k and sigma, two per component
-          const auto eps = set.param("STK_EPSK"), sig = set.param("STK_SIGMA");
+          const auto& eps = *data.param("STK_EPSK");
+          const auto& sig = *data.param("STK_SIGMA");
           for (std::size_t i = 0; i < nc; ++i) {
             b.reals()[2 * i] = eps[i];
             b.reals()[2 * i + 1] = sig[i];
           }
           break;
         }
-        std::vector<double> v;
-        try {
-          v = set.param(a.name);
-        } catch (const std::invalid_argument&) {
-          v.assign(nc, a.value != 0.0 ? a.value : 1.0);
-        }
-        for (std::size_t i = 0; i < nc * a.width; ++i) b.reals()[i] = v[i / a.width];
+        const auto& column = data.param(a.name);
+        const double fallback = a.value != 0.0 ? a.value : 1.0;
+        for (std::size_t i = 0; i < nc * a.width; ++i) b.reals()[i] = column ? (*column)[i / a.width] : fallback;
         break;
       }
       case Kind::SquareOut:
@@ -161,13 +199,13 @@ Call::Call(const Routine& r, std::int64_t ncomp_, std::vector<std::int64_t> idx,
         for (std::size_t i = 0; i < nc; ++i) b.reals()[i] = 0.0;
         break;
       case Kind::Cid: {
-        const auto w = set.cid();
+        const auto& w = data.cid;
         b.allocate(w.size());
         std::memcpy(b.data(), w.data(), 8 * w.size());
         break;
       }
       case Kind::Cform: {
-        const auto w = set.cform();
+        const auto& w = data.cform;
         b.allocate(w.size());
         std::memcpy(b.data(), w.data(), 8 * w.size());
         break;
@@ -215,8 +253,13 @@ std::vector<std::string> audit(Call& call, const std::function<void()>& before) 
   // Snapshots: every argument and every host block the library may only read.
   std::vector<std::vector<std::uint64_t>> args_before;
   for (const Buffer& b : call.buffers) args_before.push_back(b.words);
-  std::vector<std::vector<kova_word>> blocks_before;
-  for (const Block& blk : host_blocks()) blocks_before.emplace_back(blk.base, blk.base + blk.words);
+  // The host blocks' snapshot (the parameter store alone is half a megabyte) lives from call
+  // to call: fresh storage each time costs a fuzzing run more than the routines it calls.
+  static thread_local std::vector<std::vector<kova_word>> blocks_before;
+  const std::vector<Block> blocks_now = host_blocks();
+  blocks_before.resize(blocks_now.size());
+  for (std::size_t k = 0; k < blocks_now.size(); ++k)
+    blocks_before[k].assign(blocks_now[k].base, blocks_now[k].base + blocks_now[k].words);
   std::vector<bool> listed(static_cast<std::size_t>(call.ncomp) + 1, false);
   if (const Buffer* idx = call.find("IDX"))
     for (std::size_t i = 0; i < idx->size; ++i) {

@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "audit/host_faults.h"
+#include "host/property.h"
 #include "refhost.h"
 
 namespace {
@@ -149,6 +150,38 @@ TEST(HostFaults, TheIterationStopsAtABadAnswer) {
     EXPECT_EQ(faults::calls(faults::Routine::Es34), k);
     faults::clear();
     EXPECT_EQ(call.find("MUVMX")->reals()[0], 0.0);
+  }
+}
+
+// The mixed-solvent routine's other mixing rules (KOPT word 2: 1 quadratic, 2 the host's
+// rule with the row word): absent or answering badly, each is named and the result is 0.
+TEST(HostFaults, MixedSolventMixingRules) {
+  const std::pair<std::int64_t, faults::Routine> rules[] = {{1, faults::Routine::Quadmx}, {2, faults::Routine::Mumix1}};
+  for (const auto& [rule, host_routine] : rules) {
+    const std::string name(faults::name(host_routine));
+    SCOPED_TRACE(name);
+    for (const bool absent : {false, true}) {
+      kova::refhost::reset();
+      kova::refhost::force_gate(1);
+      Call call = kova::audit::host_call(routine("KOVA_DL102"));
+      call.find("KOPT")->ints()[1] = rule;
+      if (absent) {
+        kova::host::testing::hide_property_routine(name);
+      } else {
+        faults::set(host_routine, faults::Kind::NaN);
+      }
+      call.run();
+      kova::host::testing::hide_property_routine("");
+      // Each entry in turn is the solute here: one mixing-rule call per solvent.
+      EXPECT_EQ(faults::calls(host_routine), absent ? 0 : 2);
+      faults::clear();
+      bool named = false;
+      for (const auto& p : kova::refhost::record().printed)
+        for (const auto& line : p.lines) named = named || line.find(name) != std::string::npos;
+      EXPECT_TRUE(named);
+      const auto* dl = call.find("DL");
+      for (std::size_t i = 0; i < dl->size; ++i) EXPECT_EQ(const_cast<kova::audit::Buffer*>(dl)->reals()[i], 0.0);
+    }
   }
 }
 
