@@ -3,7 +3,7 @@
 # with sudo available). Used by the two set-up commands of the README.
 set -euo pipefail
 packages=(cmake make g++ gfortran libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-          clang libclang-rt-14-dev valgrind)
+          clang libclang-rt-14-dev valgrind python3-iapws pkg-config dpkg-dev file binutils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -10,14 +10,21 @@ scripts/deps.sh
 jobs=$(nproc)
 
 echo "== release build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+# Every option the suite relies on is set here: build/ may have been configured otherwise
+# (scripts/run.sh shares it), and a test run that finds no tests is a failure.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKOVA_BUILD_TESTS=ON -DKOVA_BUILD_CLI=ON \
+  -DKOVA_BUILD_FORTRAN_TESTS=ON -DKOVA_SANITIZE= -DKOVA_BUILD_FUZZ=OFF >/dev/null
 cmake --build build -j"$jobs"
-ctest --test-dir build -j"$jobs" --output-on-failure
+ctest --test-dir build -j"$jobs" --output-on-failure --no-tests=error
+
+echo "== installed tree, Debian package and the programs built against them"
+scripts/consumers.sh
 
 echo "== sanitizer build (address, undefined)"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOVA_SANITIZE=address,undefined -DKOVA_BUILD_CLI=OFF >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOVA_SANITIZE=address,undefined -DKOVA_BUILD_TESTS=ON \
+  -DKOVA_BUILD_CLI=OFF -DKOVA_BUILD_FORTRAN_TESTS=ON -DKOVA_BUILD_FUZZ=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan -j"$jobs" --output-on-failure
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan -j"$jobs" --output-on-failure --no-tests=error
 
 echo "== memcheck (valgrind) over the release suite"
 scripts/memcheck.sh
