@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "faults.h"
 #include "kova/host.h"
 
 namespace kova::refhost::methane {
@@ -196,6 +197,7 @@ extern "C" void SIRK_ES34(const double* t0, const double* p0, const std::int64_t
                           double*, double*, double* r5, double*, double*, double*, double*, double*, double*) {
   using namespace kova::refhost::methane;
   ++g_calls;
+  const kova::refhost::faults::Outputs fault(kova::refhost::faults::Routine::Es34, r5, 1);
   const auto start = g_timed ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{};
   const Solution s = density(*t0, *p0, *kvl);
   r5[0] = 1.0 / s.rho;

@@ -6,6 +6,7 @@
 //
 // Component data come from the installed component set, by component number. Arguments
 // that the library passes through from its own caller are not used by this host.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "databank.h"
+#include "faults.h"
 #include "kova/host.h"
 
 namespace kova::refhost {
@@ -111,6 +113,7 @@ void SIRK_ES01(const double* T, const double* P, const double* y, const int64_t*
                const int64_t*, double*, const kova_word*, const void*, const void*, const void*, const void*,
                const void*, double*, double*, double*, double*, double* V, double*, double*, double*, double*, double*,
                double*, double*) {
+  const faults::Outputs fault(faults::Routine::Es01, V, 1);
   const double r = gas_constant(), t = *T, p = *P;
   // Van der Waals one-fluid mixing without interaction parameters.
   double a = 0.0, b = 0.0;
@@ -135,16 +138,19 @@ void SIRK_ES01(const double* T, const double* P, const double* y, const int64_t*
 void LUMENA_MUL001(const double* T, const int64_t* n, const int64_t* idx, const int64_t*, const int64_t*, double* MUL,
                    const void*, const void*, const void*, const void*, const void*, const void*, const void*,
                    const void*, const void*, const void*) {
+  const faults::Outputs fault(faults::Routine::Mul001, MUL, static_cast<std::size_t>(std::max<int64_t>(*n, 0)));
   for (std::int64_t i = 0; i < *n; ++i) MUL[i] = dippr101_viscosity(idx[i], *T);
 }
 
 void LUMENA_MUL201(const double*, const double* X, const int64_t* N, const int64_t*, const double* MUL, const int64_t*,
                    double* MULMX, const int64_t*, const void*, const void*, const double*, const void*) {
+  const faults::Outputs fault(faults::Routine::Mul201, MULMX, 1);
   *MULMX = log_rule(*N, X, MUL);
 }
 
 void LUMENA_MUL202(const double* T, const double* X, const int64_t* N, const int64_t* IDX, const int64_t*,
                    double* MULMX, const void*, const void*, const double*, const void*, const void*, const kova_word*) {
+  const faults::Outputs fault(faults::Routine::Mul202, MULMX, 1);
   std::vector<double> mu;
   for (std::int64_t i = 0; i < *N; ++i) mu.push_back(dippr101_viscosity(IDX[i], *T));
   *MULMX = log_rule(*N, X, mu.data());
@@ -153,6 +159,7 @@ void LUMENA_MUL202(const double* T, const double* X, const int64_t* N, const int
 // Kendall and Monroe (1917) cube-root rule: mu^(1/3) = sum w mu_i^(1/3).
 void LUMENA_MUMIX1(const double*, const int64_t*, const int64_t* n, const int64_t* idx, const double* x,
                    const double* MW, const void*, const void*, const double* MUL, double* MULMX, const int64_t* opt) {
+  const faults::Outputs fault(faults::Routine::Mumix1, MULMX, 1);
   const std::vector<double> w = weights(*n, x, idx, MW, *opt);
   double s = 0.0;
   for (std::int64_t i = 0; i < *n; ++i) s += w[i] * std::cbrt(MUL[i]);
@@ -162,6 +169,7 @@ void LUMENA_MUMIX1(const double*, const int64_t*, const int64_t* n, const int64_
 // Quadratic rule with geometric-mean pair viscosities: mu = sum_i sum_j w_i w_j sqrt(mu_i mu_j).
 void LUMENA_QUADMX(const double* x, const int64_t* n, const int64_t* idx, const double* MW, const void*, const int64_t*,
                    const double* MUL, double* MULMX, const int64_t* opt) {
+  const faults::Outputs fault(faults::Routine::Quadmx, MULMX, 1);
   const std::vector<double> w = weights(*n, x, idx, MW, *opt);
   double s = 0.0;
   for (std::int64_t i = 0; i < *n; ++i)
@@ -177,6 +185,7 @@ void LUMENA_VL004(const double* T, const int64_t* N, const int64_t* IDX, const i
                   const void*, const void*, const void*, const void*, const void*, const void*, const void*,
                   const void*, double* VL, const void*, const void*, const void*, const void*, const double*,
                   const void*, const void*) {
+  const faults::Outputs fault(faults::Routine::Vl004, VL, static_cast<std::size_t>(std::max<int64_t>(*N, 0)));
   const double r = gas_constant();
   for (std::int64_t i = 0; i < *N; ++i) {
     const std::int64_t c = IDX[i];
@@ -193,6 +202,7 @@ void LUMENA_VL004(const double* T, const int64_t* N, const int64_t* IDX, const i
 }
 
 void LUMENA_IDLMIX(const double* X, const int64_t* N, const int64_t*, const double* VL, double* VMX, const void*) {
+  const faults::Outputs fault(faults::Routine::Idlmix, VMX, 1);
   double v = 0.0;
   for (std::int64_t i = 0; i < *N; ++i) v += X[i] * VL[i];
   *VMX = v;

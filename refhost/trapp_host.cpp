@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "databank.h"
+#include "faults.h"
 #include "kova/host.h"
 #include "methane_eos.h"
 #include "refhost.h"
@@ -80,6 +81,8 @@ extern "C" void LUMENA_IDLGS1(const double* t, const double*, const std::int64_t
                               const kova_word* q3, const std::int64_t* k3, const kova_word* q4,
                               const std::int64_t* k4) {
   g_last = kova::refhost::IdealGasCall{*t, *n, b1, b48, {q1, q2, q3, q4}, {*k1, *k2, *k3, *k4}};
+  const kova::refhost::faults::Outputs fault(kova::refhost::faults::Routine::Idlgs1, cp,
+                                            static_cast<std::size_t>(*n > 0 ? *n : 0));
   const kova_word* coef[5] = {b1, b2, b3, b4, b5};
   for (std::int64_t j = 0; j < *n; ++j) {
     const std::int64_t c = idx[j] - 1;

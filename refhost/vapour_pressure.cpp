@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "faults.h"
 #include "kova/host.h"
 #include "refhost.h"
 
@@ -67,6 +68,7 @@ extern "C" void LUMENA_PL001D(const double* T, const int64_t* n, const int64_t* 
                               const void*, const void*, const void*, const kova_word*, double* lnpvap, double* out2,
                               const void*, const void*) {
   using kova::refhost::element;
+  const kova::refhost::faults::Outputs fault(kova::refhost::faults::Routine::Pl001d, lnpvap, 1);
   if (*n < 1) return;
   const std::int64_t k = list[0];
   const double t = *T;

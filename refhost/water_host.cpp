@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "if97.h"
+#include "faults.h"
 #include "kova/host.h"
 #include "water_host.h"
 
@@ -43,7 +44,7 @@ kova::refhost::if97::Root root_of(std::int64_t kvl) {
 extern "C" double LUMENA_PSATWI(const double* T) {
   ++kova::refhost::g_calls.psat;
   const kova::refhost::WaterTimer timer;
-  return kova::refhost::if97::psat(*T);
+  return kova::refhost::faults::answer(kova::refhost::faults::Routine::Psatwi, kova::refhost::if97::psat(*T));
 }
 
 // Writes V (m3/kmol) and, with option 3, dV/dT at constant pressure (m3/(kmol K)); the work
@@ -55,6 +56,7 @@ extern "C" void LUMENA_ES15(const double* T, const double* P, const int64_t*, co
   using namespace kova::refhost::if97;
   ++kova::refhost::g_calls.es15;
   const kova::refhost::WaterTimer timer;
+  const kova::refhost::faults::Outputs fault(kova::refhost::faults::Routine::Es15, V, 1, *option == 3 ? DVDT : nullptr);
   const State s = water_volume(*T, *P, root_of(*KVL));
   *V = s.vol.v * kMolarMass;
   if (*option == 3) *DVDT = s.vol.dvdt * kMolarMass;

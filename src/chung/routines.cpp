@@ -1,10 +1,13 @@
 #include "chung/routines.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <string>
 
 #include "chung/chung.h"
 #include "host/diag.h"
+#include "host/property.h"
 #include "host/trace.h"
 #include "host/words.h"
 
@@ -113,6 +116,7 @@ class Call {
   // The characteristic quantities of component c (list entry i); false when its diagonal
   // cannot be used, which is reported (class 2) and the caller stores zero.
   bool pure(std::int64_t i, std::int64_t c, double t, CidTable cid, Characteristic& q) const {
+    if (!rows_cover(c)) return false;
     q = characteristic(pure_sums(pairs_, c), t);
     if (usable(q)) return true;
     const std::string layout = "6X '" + std::string(model_.title) +
@@ -135,6 +139,9 @@ class Call {
       return false;
     }
     if (!temperature(t)) return false;
+    std::int64_t largest = 1;
+    for (std::int64_t i = 0; i < n; ++i) largest = std::max(largest, idx[i]);
+    if (!rows_cover(largest)) return false;
     q = characteristic(mixture_sums(pairs_, n, x, idx), t);
     if (usable(q)) return true;
     diag_.message(2, kMsgUnusable, head() + "6X 'ZERO OR NEGATIVE MIXTURE VALUES OF SIG3, EPSIG3 OR EPSIG2M'" + tail(),
@@ -187,6 +194,15 @@ class Call {
   }
 
  private:
+  // Whether the host's row count of the pair arrays (ZEL_PPRIV word 9 for the viscosity
+  // routines, ZEL_NCOMP word 0 for the conductivity routines) reaches component number c
+  // and is a count at all (a real stored there reads as a huge or negative integer); when
+  // not, it is reported (class 2) and the caller stores zero: the arrays are not touched.
+  bool rows_cover(std::int64_t c) const {
+    return host::count_word(diag_, model_.conductivity ? "ZEL_NCOMP" : "ZEL_PPRIV", model_.conductivity ? 0 : 9,
+                            pairs_.ld, std::max<std::int64_t>(c, 1));
+  }
+
   std::string parameter_line(std::string_view name) const {
     if (model_.compact_line) return "6X '" + std::string(name) + " (DATA SET' I3 ') FOR COMPONENT ' 2A4";
     return "6X '" + std::string(name) + " (DATA SET ' I3 ') MISSING FOR COMPONENT ' 2A4";

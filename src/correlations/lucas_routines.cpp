@@ -1,10 +1,12 @@
 // KOVA_MUV005 and KOVA_MUV204: Lucas vapour viscosity of pure components and mixtures.
 #include <cmath>
+#include <optional>
 
 #include "correlations/guards.h"
 #include "correlations/lucas.h"
 #include "correlations/routines.h"
 #include "host/diag.h"
+#include "host/property.h"
 #include "host/words.h"
 #include "kova/host.h"
 
@@ -80,14 +82,19 @@ double dense_viscosity(double z1, double y, const LowPressureFactors& f, double 
 }
 
 // ln Psat of component k from the host, limited to -170..80 (upper limit first).
-double host_ln_vapour_pressure(const double* T, std::int64_t k, const std::int64_t* KDIAG, const std::int64_t* IDSET,
-                               const kova_word* CID, const HostPassThrough& h) {
+// Empty when the host lacks the routine or gives no usable number (reported).
+std::optional<double> host_ln_vapour_pressure(const Diag& diag, const double* T, std::int64_t k, const std::int64_t* KDIAG,
+                               const std::int64_t* IDSET, const kova_word* CID, const HostPassThrough& h) {
   static const std::int64_t one = 1;
+  if (!host::provides(diag, reinterpret_cast<const void*>(&LUMENA_PL001D), "LUMENA_PL001D")) return std::nullopt;
   std::int64_t list = k;
-  double ln = 0.0, unused = 0.0;
+  double ln = std::nan(""), unused = 0.0;  // a logarithm left unwritten is not a number
   const auto& a = h.pla;
   LUMENA_PL001D(T, &one, &list, &one, KDIAG, IDSET, a[2], a[3], a[4], a[0], a[1], a[7], a[8], a[9], a[10], a[5], a[6],
                 a[11], CID, &ln, &unused, a[12], a[13]);
+  // Not a number, an infinity or the missing-value marker is no vapour pressure; a finite
+  // logarithm beyond the limits is held at them.
+  if (host::sane_state(*T, 1.0) && !host::usable(diag, "LUMENA_PL001D", ln, host::kAnyNumber)) return std::nullopt;
   if (ln > 80.0) ln = 80.0;
   if (ln < -170.0) ln = -170.0;
   return ln;
@@ -132,7 +139,12 @@ void muv005(const double* T, const double* PRES, const std::int64_t* N, const st
         double y;
         if (tr <= 1.0) {
           // Below the critical temperature the vapour exists up to its vapour pressure.
-          const double pvap = std::exp(host_ln_vapour_pressure(T, c, KDIAG, IDSET, CID, pla));
+          const std::optional<double> ln_pvap = host_ln_vapour_pressure(diag, T, c, KDIAG, IDSET, CID, pla);
+          if (!ln_pvap) {  // the host failed, reported: no result for this entry
+            muv(i) = 0.0;
+            continue;
+          }
+          const double pvap = std::exp(*ln_pvap);
           if (pvap <= pi) {
             pr = pvap / pc;
             diag.range_warning(8,

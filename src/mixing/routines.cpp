@@ -1,10 +1,14 @@
 #include "mixing/routines.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "host/diag.h"
+#include "host/property.h"
 #include "host/trace.h"
 #include "host/words.h"
 #include "kova/host.h"
@@ -22,6 +26,10 @@ using host::Reals;
 using host::RoutineId;
 
 namespace {
+
+// Written into a host routine's outputs before the call, so that outputs it leaves unwritten
+// are seen (a stale value would pass as an answer).
+constexpr double kUnanswered = std::numeric_limits<double>::quiet_NaN();
 
 constexpr RoutineId kKl204{"KL20    4       "};
 constexpr RoutineId kDv002{"DV00    2       "};
@@ -129,9 +137,21 @@ void dv002(const double* X, const std::int64_t* N, const std::int64_t* IDX, cons
   if (n < 1) return;
   DV[at(1, 1, n)] = 0.0;
 
+  // Without the host's equation of state no pair has a diffusivity.
+  if (!host::provides(diag, reinterpret_cast<const void*>(&SIRK_ES01), "SIRK_ES01")) {
+    for (std::int64_t k = 1; k <= n; ++k)
+      for (std::int64_t l = 1; l <= n; ++l) DV[at(k, l, n)] = 0.0;
+    return;
+  }
+
   // The equation of state's work words and switches.
   double work[12] = {};
   double v0 = 0.0, v = 0.0;
+  // A volume that is not finite and positive for a sane state is the host's failure:
+  // reported, and the pair's diffusivity is zero.
+  auto volume_ok = [&](const double* pressure, double volume) {
+    return !host::sane_state(*T, *pressure) || host::usable_volume(diag, "SIRK_ES01", volume, *T, *pressure);
+  };
   auto pair_volume = [&](const double* pressure, double* out) {
     SIRK_ES01(T, pressure, YPAIR, &kTwo, IPAIR, &kOne, &kZero, &kZero, &kZero, &kZero, &kOne, IDSET, KDIAG, &work[0],
               CID, P17, P18, P19, P20, P21, &work[1], &work[2], &work[3], &work[4], out, &work[5], &work[6], &work[7],
@@ -148,9 +168,10 @@ void dv002(const double* X, const std::int64_t* N, const std::int64_t* IDX, cons
       IPAIR[1] = cl;
       YPAIR[0] = y.yk;
       YPAIR[1] = y.yl;
+      v0 = v = 0.0;  // a volume the host leaves unwritten is not the last pair's
       pair_volume(P0, &v0);
       pair_volume(P, &v);
-      const double d = dkk_diffusivity(DV0[at(k, l, n)], vc_pair, v0, v);
+      const double d = volume_ok(P0, v0) && volume_ok(P, v) ? dkk_diffusivity(DV0[at(k, l, n)], vc_pair, v0, v) : 0.0;
       DV[at(k, l, n)] = d;
       DV[at(l, k, n)] = d;
     }
@@ -179,10 +200,22 @@ void wilke_chang_binary(const RoutineId& id, MixtureViscosity how, const double*
                mw, vb, Reals(FLAG), CidTable(CID));
 
   double mulmx = 0.0;
+  const std::string_view host_routine = how == MixtureViscosity::HostModel ? "LUMENA_MUL202" : "LUMENA_MUL201";
+  bool host_ok;
   if (how == MixtureViscosity::HostModel) {
-    LUMENA_MUL202(T, X, N, IDX, KDIAG, &mulmx, P13, P14, MW, P15, P16, CID);
+    host_ok = host::provides(diag, reinterpret_cast<const void*>(&LUMENA_MUL202), host_routine);
+    if (host_ok) LUMENA_MUL202(T, X, N, IDX, KDIAG, &mulmx, P13, P14, MW, P15, P16, CID);
   } else {
-    LUMENA_MUL201(T, X, N, IDX, MUL, KDIAG, &mulmx, &kOne, P13, P14, MW, P15);
+    host_ok = host::provides(diag, reinterpret_cast<const void*>(&LUMENA_MUL201), host_routine);
+    if (host_ok) LUMENA_MUL201(T, X, N, IDX, MUL, KDIAG, &mulmx, &kOne, P13, P14, MW, P15);
+  }
+  // A mixture viscosity that is not finite and positive, for a mixture with components at
+  // a sane temperature, leaves every pair without a diffusivity.
+  if (host_ok && n >= 1 && host::sane_state(t, 1.0)) host_ok = host::usable(diag, host_routine, mulmx, host::kViscosity);
+  if (!host_ok) {
+    for (std::int64_t k = 1; k <= n; ++k)
+      for (std::int64_t l = 1; l <= n; ++l) BINDL[at(k, l, n)] = 0.0;
+    return;
   }
 
   const bool tracing = host::trace_on(*KDIAG);
@@ -265,7 +298,8 @@ struct MixedSolvent {
 };
 
 // Solvent viscosity of the current solvent (u entries: XS, KSV), Pa s.
-using SolventViscosity = double (*)(const MixedSolvent&, std::int64_t u, const void* context);
+// Empty when the host failed (reported): the solutes then keep 0.
+using SolventViscosity = std::optional<double> (*)(const MixedSolvent&, std::int64_t u, const void* context);
 
 void mixed_solvent(const MixedSolvent& a, SolventViscosity viscosity, const void* context) {
   const std::int64_t n = *a.N;
@@ -303,7 +337,9 @@ void mixed_solvent(const MixedSolvent& a, SolventViscosity viscosity, const void
     }
     if (s == 0.0) return;
     for (std::int64_t j = 1; j <= u; ++j) xs(j) = xs(j) / s;
-    const double mum = viscosity(a, u, context);
+    const std::optional<double> viscosity_or_none = viscosity(a, u, context);
+    if (!viscosity_or_none) return;  // the host failed (reported): the solutes keep 0
+    const double mum = *viscosity_or_none;
     for (std::int64_t i = 1; i <= n; ++i)
       if (kw(i) == 1) dl(i) = wilke_chang_mixed(*a.T, q, s, mum, vb(idx(i)));
   };
@@ -327,35 +363,62 @@ struct Dl102Host {
   const void *p27, *p28, *p29;
 };
 
-double dl102_viscosity(const MixedSolvent& a, std::int64_t u, const void* context) {
+// The solvent viscosity of a solvent whose host routines failed (reported): its solutes keep 0.
+constexpr std::nullopt_t kNoViscosity = std::nullopt;
+
+bool sane_temperature(double t) { return host::sane_state(t, 1.0); }
+
+// Pure viscosities from the host, usable when they are viscosities at a sane temperature.
+bool pure_viscosities_usable(const Diag& diag, double t, std::int64_t u, const double* mul) {
+  if (!sane_temperature(t)) return true;
+  for (std::int64_t j = 0; j < u; ++j)
+    if (!host::usable(diag, "LUMENA_MUL001", mul[j], host::kViscosity)) return false;
+  return true;
+}
+
+std::optional<double> dl102_viscosity(const MixedSolvent& a, std::int64_t u, const void* context) {
   const auto& h = *static_cast<const Dl102Host*>(context);
   // The pure viscosities go into XS after the host's offset (ZEL_PPRIV word 9). An offset
   // smaller than u would overwrite the solvent fractions still to be mixed, so then they
   // are kept in the library's own storage instead.
   const std::int64_t offset = host::int_word(ZEL_PPRIV, 9);
+  const Diag diag(a.id, a.KDIAG, host::Closing::Word19);
+  // A negative or absurd offset (a real stored where the integer belongs) is no place to write.
+  if (!host::count_word(diag, "ZEL_PPRIV", 9, offset, 0)) return kNoViscosity;
   std::vector<double> own;
   double* mul = a.XS + offset;
   if (offset < u) {
     own.assign(static_cast<std::size_t>(u), 0.0);
     mul = own.data();
   }
+  if (!host::provides(diag, reinterpret_cast<const void*>(&LUMENA_MUL001), "LUMENA_MUL001")) return kNoViscosity;
+  std::fill(mul, mul + u, kUnanswered);
   LUMENA_MUL001(a.T, &u, a.KSV, a.IDSET, a.KDIAG, mul, h.p16, h.p17, h.p18, h.p19, a.CID, a.MW, h.p22, h.p23, h.p24,
                 h.p25);
+  if (!pure_viscosities_usable(diag, *a.T, u, mul)) return kNoViscosity;
   const std::int64_t option = h.kopt[0];
   double mum = 0.0;
+  std::string_view mixing;
   switch (h.kopt[1]) {
     case 2: {
+      mixing = "LUMENA_MUMIX1";
+      if (!host::provides(diag, reinterpret_cast<const void*>(&LUMENA_MUMIX1), mixing)) return kNoViscosity;
       const std::int64_t ld = host::int_word(ZEL_PPRIV, 9);
       LUMENA_MUMIX1(a.T, &ld, &u, a.KSV, a.XS, a.MW, h.p28, h.p29, mul, &mum, &option);
       break;
     }
     case 1:
+      mixing = "LUMENA_QUADMX";
+      if (!host::provides(diag, reinterpret_cast<const void*>(&LUMENA_QUADMX), mixing)) return kNoViscosity;
       LUMENA_QUADMX(a.XS, &u, a.KSV, a.MW, h.p27, &kSix, mul, &mum, &option);
       break;
     default:
+      mixing = "LUMENA_MUL201";
+      if (!host::provides(diag, reinterpret_cast<const void*>(&LUMENA_MUL201), mixing)) return kNoViscosity;
       LUMENA_MUL201(a.T, a.XS, &u, a.KSV, mul, a.KDIAG, &mum, a.IDSET, h.p20, h.p21, a.MW, &option);
       break;
   }
+  if (sane_temperature(*a.T) && !host::usable(diag, mixing, mum, host::kViscosity)) return kNoViscosity;
   return mum;
 }
 
@@ -371,13 +434,19 @@ struct Dl103Host {
   const void *p35, *p36, *p37, *p38, *p39, *p40, *p41, *p42;
 };
 
-double dl103_viscosity(const MixedSolvent& a, std::int64_t u, const void* context) {
+std::optional<double> dl103_viscosity(const MixedSolvent& a, std::int64_t u, const void* context) {
   const auto& h = *static_cast<const Dl103Host*>(context);
+  const Diag diag(a.id, a.KDIAG, host::Closing::Word19);
+  if (!host::provides(diag, reinterpret_cast<const void*>(&LUMENA_MUL001), "LUMENA_MUL001")) return kNoViscosity;
+  std::fill(h.mulw, h.mulw + u, kUnanswered);
   LUMENA_MUL001(a.T, &u, a.KSV, a.IDSET, a.KDIAG, h.mulw, h.p29, h.p30, h.p31, h.p32, a.CID, a.MW, h.p18, h.p36, h.p39,
                 h.p40);
+  if (!pure_viscosities_usable(diag, *a.T, u, h.mulw)) return kNoViscosity;
   double mum = 0.0;
   mul205(a.T, a.XS, &u, a.KSV, h.mulw, a.KDIAG, a.IDSET, h.p18, h.p19, h.p20, h.p21, h.p22, a.CID, h.p23, h.p24, h.kbio,
          a.MW, h.mulbps, h.vl, h.p28, &mum, h.xtol, h.p35, h.p37, h.p38, h.p41, h.p42);
+  // The bio-component rule gives zero only when the host failed it (reported there).
+  if (mum == 0.0) return kNoViscosity;
   return mum;
 }
 
@@ -469,10 +538,33 @@ void mul205(const double* T, const double* X, const std::int64_t* N, const std::
     return;
   }
 
-  // Mixture molar volume from the host's pure liquid volumes and its ideal-mixing rule.
+  // Mixture molar volume from the host's pure liquid volumes and its ideal-mixing rule. A
+  // host without them, or volumes that are not finite and positive at a sane temperature,
+  // leave the mixture without a viscosity (reported, 0).
+  const bool sane = host::sane_state(*T, 1.0);
+  if (!host::provides(diag, reinterpret_cast<const void*>(&LUMENA_VL004), "LUMENA_VL004") ||
+      !host::provides(diag, reinterpret_cast<const void*>(&LUMENA_IDLMIX), "LUMENA_IDLMIX")) {
+    *MULMX = 0.0;
+    return;
+  }
+  for (std::int64_t i = 1; sane && i <= n; ++i) VL[i - 1] = kUnanswered;
   LUMENA_VL004(T, N, IDX, &kOne, KDIAG, P7, P8, P9, P10, P11, P12, P13, P14, P15, VL, P20, P23, P24, P25, MW, P26, P27);
+  // On a failure the host's volumes are not handed back either.
+  const auto fail = [&] {
+    for (std::int64_t i = 1; i <= n; ++i) VL[i - 1] = 0.0;
+    *MULMX = 0.0;
+  };
+  for (std::int64_t i = 1; sane && i <= n; ++i) {
+    if (host::usable(diag, "LUMENA_VL004", VL[i - 1], host::kMolarVolume)) continue;
+    fail();
+    return;
+  }
   double vmx = 0.0;
   LUMENA_IDLMIX(X, N, &kOne, VL, &vmx, P23);
+  if (sane && !host::usable(diag, "LUMENA_IDLMIX", vmx, host::kMolarVolume)) {
+    fail();
+    return;
+  }
 
   // Mass concentrations and the concentration-averaged parameters.
   double ct = 0.0, c2 = 0.0, c3 = 0.0, sa = 0.0, sb = 0.0, sd = 0.0, sl = 0.0, su = 0.0;

@@ -1,8 +1,10 @@
 #include "trapp/equivalent_state.h"
 
 #include <cmath>
+#include <limits>
 
 #include "host/diag.h"
+#include "host/property.h"
 #include "host/words.h"
 
 namespace kova::trapp {
@@ -56,13 +58,26 @@ void Call::update_shape_factors(double t0, double v0) const {
 
 double reference_volume(const Call& c, double t0, double p0) {
   static constexpr std::int64_t one = 1;
+  constexpr double kNoVolume = std::numeric_limits<double>::quiet_NaN();
+  if (c.host_failed) return kNoVolume;
+  if (!host::provides(*c.diag, reinterpret_cast<const void*>(&SIRK_ES34), "SIRK_ES34")) {
+    c.host_failed = true;
+    return kNoVolume;
+  }
   double w8 = 0.0, w9 = 0.0, w10 = 0.0, w11 = 0.0;
   std::int64_t i12 = 1;
   double r[10][2] = {};
   double extra = 0.0;
   SIRK_ES34(&t0, &p0, &one, c.idx, c.iptr, c.iptr, c.kvl, &w8, &w9, &w10, &w11, &i12, &one, c.kdiag, r[0],
             r[1], r[2], r[3], r[4], r[5], r[6], r[7], r[8], r[9], &extra);
-  return r[4][0];
+  const double v0 = r[4][0];
+  // Only a sane state makes a bad answer the host's: states that are already not numbers
+  // (zero critical constants, a temperature that is not a number) follow their own course.
+  if (host::sane_state(t0, p0) && !host::usable_volume(*c.diag, "SIRK_ES34", v0, t0, p0)) {
+    c.host_failed = true;
+    return kNoVolume;
+  }
+  return v0;
 }
 
 EquivalentState solve_equivalent_state(const Call& c) {
@@ -76,6 +91,7 @@ EquivalentState solve_equivalent_state(const Call& c) {
     const double p0 = c.p * now.hx / now.fx;
     const double v0 = reference_volume(c, s.t0, p0);
     s.rho0 = 1.0 / v0;
+    if (c.host_failed) return s;
     if (i > 1 && settled(now, before)) return s;
     c.update_shape_factors(s.t0, v0);
   }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "host/diag.h"
 #include "trapp/reference_fluid.h"
 #include "trapp/shape_factors.h"
 
@@ -37,6 +38,10 @@ struct Call {
   WorkLayout w;
   double* work = nullptr;
   ReferenceConstants ref;
+  // The calling routine's diagnostics, and whether a host property routine has failed in
+  // this call (absent, or an unusable answer, already reported): the call then stops.
+  const host::Diag* diag = nullptr;
+  mutable bool host_failed = false;
 
   std::int64_t comp(std::int64_t j) const { return idx[j - 1]; }
   Critical critical(std::int64_t j) const {
@@ -51,7 +56,10 @@ struct Call {
   void update_shape_factors(double t0, double v0) const;
 };
 
-// Molar volume of the reference fluid at (t0, p0) in the call's phase, from the host.
+// Molar volume of the reference fluid at (t0, p0) in the call's phase, from the host. When the
+// host does not provide its equation of state, or answers a state with a finite positive
+// temperature and pressure with anything but a finite positive volume, the failure is
+// reported and marked in the call, and the result is not a number.
 double reference_volume(const Call& c, double t0, double p0);
 
 struct EquivalentState {
@@ -62,7 +70,8 @@ struct EquivalentState {
 
 // The equivalent-state iteration: at most 60 steps, converged when f_x and h_x change by
 // no more than 1E-05 of themselves. Without convergence it reports (class 3) and returns the
-// last iterate. The shape factors must have been set to 1 by the caller.
+// last iterate. The shape factors must have been set to 1 by the caller. It stops at once when
+// the host's equation of state fails (c.host_failed).
 EquivalentState solve_equivalent_state(const Call& c);
 
 // df_x/dT at constant mixture volume h_x/rho0, 1/K, by forward differences with the steps

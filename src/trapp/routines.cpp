@@ -1,9 +1,11 @@
 #include "trapp/routines.h"
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "host/diag.h"
+#include "host/property.h"
 #include "host/words.h"
 #include "kova/kova.h"
 #include "trapp/equivalent_state.h"
@@ -104,8 +106,15 @@ double mixture_zc(const Call& c) {
 // Ideal-gas heat capacity of each listed entry at T from the host, J/(kmol K), into cp.
 // LUMENA_IDLGSF gives 47 store positions; LUMENA_IDLGS1 takes 48 blocks: the 48th is passed
 // as the first word of the store, a valid address that carries no parameter.
+// A host that lacks either routine, or gives a heat capacity that is not finite and above the
+// gas constant (Cp - Cv = R for an ideal gas) at a sane temperature, fails the call.
 void host_heat_capacities(const Call& c, const std::int64_t* N, double* cp) {
   static constexpr std::int64_t one = 1, zero = 0, two = 2;
+  if (!host::provides(*c.diag, reinterpret_cast<const void*>(&LUMENA_IDLGSF), "LUMENA_IDLGSF") ||
+      !host::provides(*c.diag, reinterpret_cast<const void*>(&LUMENA_IDLGS1), "LUMENA_IDLGS1")) {
+    c.host_failed = true;
+    return;
+  }
   static constexpr std::int64_t k20 = 20, k36 = 36, k69 = 69, k79 = 79;
   std::int64_t pos[48] = {};
   LUMENA_IDLGSF(&one, &pos[0], &pos[1], &pos[2], &pos[3], &pos[4], &pos[5], &pos[6], &pos[7], &pos[8], &pos[9],
@@ -120,12 +129,21 @@ void host_heat_capacities(const Call& c, const std::int64_t* N, double* cp) {
   const auto block = [](int word) { return ZEL_PLEX + host::int_word(ZEL_IPOFF1, word); };
   double w[11] = {};
   std::vector<double> out2(static_cast<std::size_t>(*N));
+  // Heat capacities the host leaves unwritten are seen as such, not as what the work held.
+  for (std::int64_t j = 0; j < *N; ++j) cp[j] = std::numeric_limits<double>::quiet_NaN();
   LUMENA_IDLGS1(&c.t, c.x, N, c.idx, c.kdiag, &zero, &two, &zero, &zero, &zero, &zero, &zero, &w[0], &w[1], &w[2],
                 cp, &w[3], &w[4], &w[5], &w[6], &w[7], &w[8], &w[9], &w[10], b[0], b[1], b[2], b[3], b[4], b[5],
                 b[6], b[7], b[8], b[9], b[10], b[11], b[12], b[13], b[14], b[15], b[16], b[17], b[18], b[19], b[20],
                 b[21], b[22], b[23], b[24], b[25], b[26], b[27], b[28], b[29], b[30], b[31], b[32], b[33], b[34],
                 b[35], b[36], b[37], b[38], b[39], b[40], b[41], b[42], b[43], b[44], b[45], b[46], b[47],
                 out2.data(), block(800), &k20, block(802), &k36, block(803), &k69, block(799), &k79);
+  if (!host::sane_state(c.t, 1.0)) return;
+  const host::Range range{std::fmax(host::gas_constant(), host::kHeatCapacity.low), host::kHeatCapacity.high};
+  for (std::int64_t j = 0; j < *N; ++j) {
+    if (host::usable(*c.diag, "LUMENA_IDLGS1", cp[j], range)) continue;
+    c.host_failed = true;
+    return;
+  }
 }
 
 // Internal-energy (modified Eucken) part of the conductivity, W/(m K), from the dilute
@@ -164,8 +182,9 @@ void muvl01(const double* T, const double* P, const double* X, const std::int64_
   const std::int64_t n = *N;
   const Params p{TC, PC, VC, ZC, OMEGA, MW};
   const WorkLayout w = WorkLayout::viscosity(n > 0 ? n : 0);
-  const Call c = start_call(w, T, P, X, IDX, KVL, KDIAG, IPTR, WORK, p);
+  Call c = start_call(w, T, P, X, IDX, KVL, KDIAG, IPTR, WORK, p);
   const Diag diag(kMuvl01, KDIAG, host::Closing::Word19);
+  c.diag = &diag;
   check_params(diag, "6X 'VISCOSITY MODEL OF ELY & HANLEY (1981), MUVL01, HAS' 'MISSING PARAMETERS:' /", n, IDX,
                p, FLAG, CID, *IDSET);
   clear_work(c);
@@ -180,6 +199,10 @@ void muvl01(const double* T, const double* P, const double* X, const std::int64_
     if (VC[c.comp(j) - 1] <= vmin) vmin = VC[c.comp(j) - 1];
 
   const EquivalentState s = solve_equivalent_state(c);
+  if (c.host_failed) {  // reported where the host failed
+    *MU = 0.0;
+    return;
+  }
   store_state(s);
   const MassScaling ms = call_mass_scaling(c, 0, s.m);
   store_mass(ms);
@@ -222,8 +245,9 @@ void kvl01(const double* T, const double* P, const double* X, const std::int64_t
   const std::int64_t n = *N;
   const Params p{TC, PC, VC, ZC, OMEGA, MW};
   const WorkLayout w = WorkLayout::thermal_conductivity(n > 0 ? n : 0);
-  const Call c = start_call(w, T, P, X, IDX, KVL, KDIAG, IPTR, WORK, p);
+  Call c = start_call(w, T, P, X, IDX, KVL, KDIAG, IPTR, WORK, p);
   const Diag diag(kKvl01, KDIAG, host::Closing::Word19);
+  c.diag = &diag;
   check_params(diag, "6X 'THERMAL CONDUCTIVITY MODEL OF ELY & HANLEY (1983) HAS' 'MISSING PARAMETERS:' /", n,
                IDX, p, FLAG, CID, *IDSET);
   clear_work(c);
@@ -234,6 +258,11 @@ void kvl01(const double* T, const double* P, const double* X, const std::int64_t
   }
 
   const EquivalentState s = solve_equivalent_state(c);
+  if (c.host_failed) {  // reported where the host failed
+    *K = 0.0;
+    *KCONV = 0;
+    return;
+  }
   *KCONV = s.converged ? 1 : 0;
   store_state(s);
   const MassScaling ms = call_mass_scaling(c, 1, s.m);
@@ -241,6 +270,10 @@ void kvl01(const double* T, const double* P, const double* X, const std::int64_t
 
   const LambdaRef ref = lambda_ref(s.t0, s.rho0, c.ref.m0);
   const double internal = internal_conductivity(c, N, ref.eta_d);
+  if (c.host_failed) {
+    *K = 0.0;
+    return;
+  }
 
   // The correction factor is formed whether or not the equivalent state converged.
   const double dfdt = fx_temperature_derivative(c, s.m, s.rho0);

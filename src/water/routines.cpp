@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "host/diag.h"
+#include "host/property.h"
 #include "host/words.h"
 #include "kova/host.h"
 #include "kova/kova.h"
@@ -42,7 +44,54 @@ Diag diag_of(const RoutineId& id, const std::int64_t& kdiag) {
 // The host's small tolerance (ZEL_RGLOB word 1).
 double tolerance() { return host::real_word(ZEL_RGLOB, 1); }
 
-double host_psat(double t) { return LUMENA_PSATWI(&t); }
+// The host's failure in the current engine call: a property routine absent, or an answer
+// that no equation of state gives for a sane state. Reported once, through the diagnostics
+// of the routine that was running; the engine then stops and its result is zero. Per thread,
+// as every engine call is.
+struct HostFailure {
+  const Diag* diag = nullptr;  // null outside an engine call: the saturation test's own
+  bool failed = false;
+};
+thread_local HostFailure g_host;
+
+// Marks the span of one engine call: host failures are reported under its diagnostics.
+struct EngineCall {
+  explicit EngineCall(const Diag& diag) : saved(g_host) { g_host = HostFailure{&diag, false}; }
+  ~EngineCall() { g_host = saved; }
+  EngineCall(const EngineCall&) = delete;
+  EngineCall& operator=(const EngineCall&) = delete;
+  HostFailure saved;
+};
+
+
+// The diagnostics a host failure is reported under: the running engine's, or, for the scaled
+// equation called on its own, its own.
+const Diag& failure_diag() {
+  static const std::int64_t no_trace = 0;
+  static const Diag scaled(kSrthet, &no_trace, Closing::One, HostWord::Global7);
+  return g_host.diag != nullptr ? *g_host.diag : scaled;
+}
+
+// Checks one answer of the host (only answers to a sane state are the host's to get right).
+bool host_answer(std::string_view name, double value, bool sane, host::Range range) {
+  if (g_host.failed) return false;
+  if (!sane || host::usable(failure_diag(), name, value, range)) return true;
+  g_host.failed = true;
+  return false;
+}
+bool host_has(const void* routine, std::string_view name) {
+  if (g_host.failed) return false;
+  if (host::provides(failure_diag(), routine, name)) return true;
+  g_host.failed = true;
+  return false;
+}
+
+double host_psat(double t) {
+  constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+  if (!host_has(reinterpret_cast<const void*>(&LUMENA_PSATWI), "LUMENA_PSATWI")) return kNone;
+  const double psat = LUMENA_PSATWI(&t);
+  return host_answer("LUMENA_PSATWI", psat, host::sane_state(t, 1.0), host::kPressure) ? psat : kNone;
+}
 
 // Molar volume (m3/kmol) and, with the derivative, dV/dT at constant P (m3/(kmol K)) of water
 // in phase kvl from the host's equation of state.
@@ -53,10 +102,22 @@ HostVolume host_volume(double t, double p, std::int64_t kdiag, std::int64_t kvl,
                        std::int64_t& ker) {
   static const std::int64_t zero = 0, one = 1, volume_only = 1, with_derivative = 3;
   HostVolume out;
+  if (!host_has(reinterpret_cast<const void*>(&LUMENA_ES15), "LUMENA_ES15")) {
+    out.v = out.dvdt = std::numeric_limits<double>::quiet_NaN();
+    return out;
+  }
   double* w = g_work;
+  if (derivative) out.dvdt = std::numeric_limits<double>::quiet_NaN();  // unwritten is then seen
   LUMENA_ES15(&t, &p, &kdiag, &kvl, &zero, &one, &zero, &zero, &zero, &zero,
               derivative ? &with_derivative : &volume_only, &w[0], &w[1], &w[2], &w[3], &out.v, &w[4], &w[5],
               &w[6], &w[7], derivative ? &out.dvdt : &w[8], &ker, &zero);
+  const bool sane = host::sane_state(t, p);
+  const double r = host::gas_constant();
+  const host::Range volume{1e-3, r > 0.0 && std::isfinite(r) ? 1e4 * r * t / p : host::kMolarVolume.high};
+  if (!host_answer("LUMENA_ES15", out.v, sane, volume) ||
+      (derivative && !host_answer("LUMENA_ES15", out.dvdt, sane, host::kAnyNumber))) {
+    out.v = out.dvdt = std::numeric_limits<double>::quiet_NaN();
+  }
   return out;
 }
 
@@ -162,6 +223,7 @@ Density engine_density(const Diag& diag, const Reference& ref, double t_sat, dou
                        std::string_view vapour_title, std::string_view liquid_title, std::int64_t& ker) {
   const double pw = working_pressure(t_sat, p, kvl, ref.tstar);
   const Density d = density(ref, t, pw, kdiag, kvl, derivative, ker);
+  if (g_host.failed) return d;  // reported; the engine stops
   if (!in_box(t / ref.tstar, d.rhobar) || std::fabs(pw - p) <= tolerance()) return d;
   phase_report(diag, vapour_title, liquid_title, kvl, t, p);
   kvl = other_phase(kvl);
@@ -303,6 +365,7 @@ void muvlw0(double t, double p, std::int64_t kdiag, std::int64_t& kvl, std::int6
             std::int64_t& ker) {
   if (kcalc == 0) return;
   const Diag diag = diag_of(kMuvlw0, kdiag);
+  const EngineCall engine(diag);
   const Reference ref = reference(KOVA_REFH2O);
   viscosity_range_check(diag, t, p, kvl);
 
@@ -312,6 +375,11 @@ void muvlw0(double t, double p, std::int64_t kdiag, std::int64_t& kvl, std::int6
   const double rhobar = engine_density(diag, ref, t, tw, p, kdiag, kvl, false, in_viscosity_box,
                                        "6X 'WATER VISCOSITY MODEL, MUV0H2O'", "6X 'WATER VISCOSITY MODEL, MUL0H2O'", ker)
                             .rhobar;
+  if (g_host.failed) {  // reported: the viscosity cannot be calculated
+    mu = 0.0;
+    kvl = entry_kvl;
+    return;
+  }
 
   const double pbar = p / ref.pstar;
   const ReducedViscosity rv = reduced_viscosity(tbar, rhobar, KOVA_H2OMU1);
@@ -321,7 +389,7 @@ void muvlw0(double t, double p, std::int64_t kdiag, std::int64_t& kvl, std::int6
     h2ochi(tw, p, tbar, pbar, 0, kvl, kdiag, chi, dpdt);
     mu2 = viscosity_critical(chi);
   }
-  mu = rv.mu0 * rv.mu1 * ref.mustar * mu2;
+  mu = g_host.failed ? 0.0 : rv.mu0 * rv.mu1 * ref.mustar * mu2;
   kvl = entry_kvl;
 }
 
@@ -329,6 +397,7 @@ void kvlws0(double t, double p, std::int64_t kdiag, std::int64_t& kvl, std::int6
             std::int64_t& ker) {
   if (kcalc == 0) return;
   const Diag diag = diag_of(kKvlws0, kdiag);
+  const EngineCall engine(diag);
   const Reference ref = reference(KOVA_REFH2O);
   conductivity_range_check(diag, t, p, kvl);
 
@@ -337,6 +406,11 @@ void kvlws0(double t, double p, std::int64_t kdiag, std::int64_t& kvl, std::int6
   Density d = engine_density(diag, ref, t, t, p, kdiag, kvl, true, in_conductivity_box,
                              "6X 'WATER THERMAL CONDUCTIVITY MODEL, KV0H2O,'",
                              "6X 'WATER THERMAL CONDUCTIVITY MODEL, KL0H2O,'", ker);
+  if (g_host.failed) {  // reported: the conductivity cannot be calculated
+    kv = 0.0;
+    kvl = entry_kvl;
+    return;
+  }
 
   const double pbar = p / ref.pstar;
   double l[4], lij[30];
@@ -357,7 +431,7 @@ void kvlws0(double t, double p, std::int64_t kdiag, std::int64_t& kvl, std::int6
   }
   if (!scaled) h2okdf(t, p, pbar, d.rhobar, d.dvdt, kvl, kdiag, ker, chi, dpdt);
   const double l2 = conductivity_critical(tbar, d.rhobar, chi, dpdt, rv.mu0, rv.mu1, tolerance());
-  kv = (background + l2) * ref.lambdastar;
+  kv = g_host.failed ? 0.0 : (background + l2) * ref.lambdastar;
   kvl = entry_kvl;
 }
 

@@ -63,6 +63,8 @@ const std::vector<Scenario>& scenarios() {
   return all;
 }
 
+}  // namespace
+
 // The results of a call in a few words: not written, zero, finite, or not finite.
 std::string summarise(Call& c, const std::vector<std::vector<double>>& before) {
   bool written = false, nonfinite = false, nonzero = false;
@@ -84,7 +86,7 @@ std::string summarise(Call& c, const std::vector<std::vector<double>>& before) {
   return nonzero ? "finite" : "0";
 }
 
-std::string messages() {
+std::string gate_messages() {
   std::set<std::string> seen;
   std::string out;
   for (const auto& g : kova::refhost::record().gate_calls) {
@@ -93,8 +95,6 @@ std::string messages() {
   }
   return out;
 }
-
-}  // namespace
 
 std::string degenerate_table() {
   std::ostringstream out;
@@ -114,7 +114,7 @@ std::string degenerate_table() {
       std::vector<std::vector<double>> before;
       for (auto& b : call.buffers) before.emplace_back(b.reals(), b.reals() + b.size);
       call.run();
-      const std::string m = messages();
+      const std::string m = gate_messages();
       out << ' ' << summarise(call, before) << (m.empty() ? "" : "; " + m) << " |";
     }
     out << '\n';

@@ -1,0 +1,54 @@
+#include "host/property.h"
+
+#include <cmath>
+#include <string>
+
+namespace kova::host {
+
+namespace {
+
+thread_local std::string hidden;
+
+// An A edit item as wide as the name, so that it prints without leading blanks.
+std::string name_item(std::string_view name) { return " A" + std::to_string(name.size()) + " "; }
+
+}  // namespace
+
+void testing::hide_property_routine(std::string_view name) { hidden.assign(name); }
+
+bool provides(const Diag& diag, const void* routine, std::string_view name) {
+  if (routine != nullptr && (hidden.empty() || hidden != name)) return true;
+  diag.message(2, kMsgHostRoutineAbsent,
+               "6X 'THE HOST DOES NOT PROVIDE THE PROPERTY ROUTINE '" + name_item(name) +
+                   "/ 6X 'THE RESULT CANNOT BE CALCULATED AND IS SET TO ZERO'",
+               {name});
+  return false;
+}
+
+bool usable(const Diag& diag, std::string_view name, double value, Range range) {
+  if (std::isfinite(value) && value > range.low && value <= range.high && !missing_equal(value, missing_marker()))
+    return true;
+  diag.message(2, kMsgHostAnswer,
+               "6X 'THE HOST PROPERTY ROUTINE '" + name_item(name) + "' GAVE THE UNUSABLE VALUE' G13.5 / "
+               "6X 'THE RESULT CANNOT BE CALCULATED AND IS SET TO ZERO'",
+               {name, value});
+  return false;
+}
+
+bool usable_volume(const Diag& diag, std::string_view name, double v, double t, double p) {
+  const double r = gas_constant();
+  const double high = r > 0.0 && std::isfinite(r) ? std::fmin(kMolarVolume.high, 1e4 * r * t / p) : kMolarVolume.high;
+  return usable(diag, name, v, Range{kMolarVolume.low, high});
+}
+
+bool count_word(const Diag& diag, std::string_view block, int word, std::int64_t value, std::int64_t least) {
+  if (value >= least && value <= kMaxHostCount) return true;
+  diag.message(2, kMsgHostWord,
+               "6X 'HOST BLOCK '" + name_item(block) + "' WORD' I3 ' HOLDS' I21 / "
+               "6X 'WHICH CANNOT SIZE THE ARRAYS OF THIS CALL (AT LEAST' I7 ')' / "
+               "6X 'THE RESULT CANNOT BE CALCULATED AND IS SET TO ZERO'",
+               {block, static_cast<std::int64_t>(word), value, least});
+  return false;
+}
+
+}  // namespace kova::host

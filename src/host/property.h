@@ -1,0 +1,81 @@
+// The host's property routines (base property models and equations of state) as the library
+// sees them: weak references, so that a host that never calls a model need not define the
+// routines that model uses, and one shared set of checks on what a routine gives back.
+//
+// Every routine that calls one of them includes this header, so that no object of the library
+// holds a strong reference. A routine that finds its host routine absent, or an answer that
+// no host model can give to the state it was asked about, reports it here (class 2, naming
+// the host routine) and returns the result its family gives when a value cannot be
+// calculated.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "host/diag.h"
+#include "kova/host.h"
+
+#pragma weak SIRK_ES01
+#pragma weak SIRK_ES34
+#pragma weak LUMENA_PL001D
+#pragma weak LUMENA_PSATWI
+#pragma weak LUMENA_ES15
+#pragma weak LUMENA_MUL202
+#pragma weak LUMENA_MUL201
+#pragma weak LUMENA_MUL001
+#pragma weak LUMENA_MUMIX1
+#pragma weak LUMENA_QUADMX
+#pragma weak LUMENA_VL004
+#pragma weak LUMENA_IDLMIX
+#pragma weak LUMENA_IDLGSF
+#pragma weak LUMENA_IDLGS1
+
+namespace kova::host {
+
+// Message numbers shared by every routine for what the host gives it: a property routine the
+// process does not define, an answer that cannot be used, a host word that cannot size or
+// offset an array. They follow every routine's own numbers.
+inline constexpr std::int64_t kMsgHostRoutineAbsent = 90;
+inline constexpr std::int64_t kMsgHostAnswer = 91;
+inline constexpr std::int64_t kMsgHostWord = 92;
+
+// Whether the process defines the host routine at `routine` (a weak reference, null when
+// nobody defines it); when it does not, reports it (class 2, message 90) naming `name`.
+bool provides(const Diag& diag, const void* routine, std::string_view name);
+
+// What a host answer must be to be used: finite, above `low`, at most `high`, and not the
+// missing-value marker. The bounds are far outside what any fluid has, so that only an answer
+// no equation of state or property model gives for a sane state is refused.
+struct Range {
+  double low, high;
+};
+inline constexpr Range kAnyNumber{-1e308, 1e308};
+inline constexpr Range kViscosity{1e-7, 1e15};     // Pa s
+inline constexpr Range kMolarVolume{1e-4, 1e30};   // m3/kmol; see usable_volume
+inline constexpr Range kPressure{0.0, 1e10};       // Pa
+inline constexpr Range kHeatCapacity{0.0, 1e8};    // J/(kmol K); see host_heat_capacities
+
+// Whether `value`, given by the host routine `name`, is usable; when not, reports it (class 2,
+// message 91) with the value.
+bool usable(const Diag& diag, std::string_view name, double value, Range range);
+
+// A molar volume (m3/kmol) answered for temperature t (K) and pressure p (Pa): usable in
+// kMolarVolume with a compressibility factor pV/(RT) of at most 1e4 (no fluid comes near).
+bool usable_volume(const Diag& diag, std::string_view name, double v, double t, double p);
+
+// Whether a temperature and a pressure make a state a host can be held to answer.
+inline bool sane_state(double t, double p) { return t > 0.0 && t < 1e5 && p > 0.0 && p < 1e12; }
+
+// An integer host word that sizes or offsets an array: usable when `least` <= value <=
+// kMaxHostCount. When not, reports it (class 2, message 92) naming the block and word, and
+// returns false. A real stored where the integer belongs reads as a huge or negative count.
+inline constexpr std::int64_t kMaxHostCount = 100000;
+bool count_word(const Diag& diag, std::string_view block, int word, std::int64_t value, std::int64_t least);
+
+namespace testing {
+// Makes the library treat the named host routine as absent on this thread (for tests of the
+// absent-routine path with a host that defines every routine); an empty name restores it.
+void hide_property_routine(std::string_view name);
+}  // namespace testing
+
+}  // namespace kova::host
