@@ -65,6 +65,13 @@ endforeach()
 
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+# The water coefficient blocks as data, and the example loaders that read them.
+if(EXISTS ${PROJECT_SOURCE_DIR}/data/water_coefficients.txt)
+  install(FILES data/water_coefficients.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/kova)
+endif()
+if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/examples)
+  install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+endif()
 
 # ---------------------------------------------------------------- Debian package
 set(CPACK_PACKAGE_NAME kovalib)
