@@ -1,6 +1,7 @@
 #include "command.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,31 +12,6 @@
 
 namespace kova::cli {
 
-// ---------------------------------------------------------------- results
-
-Table& Table::row(std::vector<Cell> cells) {
-  if (cells.size() != columns.size())
-    throw std::logic_error("table " + name + ": a row of " + std::to_string(cells.size()) + " cells for " +
-                           std::to_string(columns.size()) + " columns");
-  rows.push_back(std::move(cells));
-  return *this;
-}
-
-Report& Report::input(std::string name, Json value, std::string unit) {
-  inputs_.push_back({std::move(name), std::move(value), std::move(unit)});
-  return *this;
-}
-
-Table& Report::table(std::string name, std::vector<Column> columns) {
-  tables_.push_back(Table{std::move(name), std::move(columns), {}});
-  return tables_.back();
-}
-
-Report& Report::note(std::string line) {
-  notes_.push_back(std::move(line));
-  return *this;
-}
-
 // ---------------------------------------------------------------- registry
 
 namespace {
@@ -44,24 +20,6 @@ std::vector<const Registration*>& registry() {
   static std::vector<const Registration*> all;
   return all;
 }
-
-std::string trim(std::string_view s) {
-  const auto b = s.find_first_not_of(" \t");
-  if (b == std::string_view::npos) return {};
-  const auto e = s.find_last_not_of(" \t");
-  return std::string(s.substr(b, e - b + 1));
-}
-
-// A whole string read as a finite real; false for anything else ("1.5x", "", "nan").
-bool parse_real(const std::string& text, double& value) {
-  const std::string s = trim(text);
-  if (s.empty()) return false;
-  char* end = nullptr;
-  value = std::strtod(s.c_str(), &end);
-  return end == s.c_str() + s.size() && std::isfinite(value);
-}
-
-void set_int_word(kova_word* block, int n, std::int64_t v) { std::memcpy(&block[n], &v, 8); }
 
 }  // namespace
 
@@ -77,6 +35,42 @@ std::vector<const Registration*> registrations() {
   return all;
 }
 
+// ---------------------------------------------------------------- states
+
+CLI::Option* States::add(CLI::App& app, const std::string& names, const std::string& flag, const std::string& name,
+                         const std::string& unit, double& target, const std::string& help) {
+  options_.push_back({nullptr, flag, name, unit, {}, &target, true});
+  Option& o = options_.back();
+  o.option = app.add_option(names, o.text,
+                            help + "; a list a,b,c or a range start:stop:step computes every state");
+  return o.option;
+}
+
+std::vector<calc::Axis> States::axes() const {
+  std::vector<calc::Axis> out;
+  for (const Option& o : options_) {
+    if (o.option->count() == 0) continue;
+    calc::Axis a{o.name, o.unit, calc::parse_values(o.flag, o.text)};
+    if (o.positive) calc::require_positive(a.values, o.flag);
+    out.push_back(std::move(a));
+  }
+  return out;
+}
+
+bool States::swept() const {
+  for (const Option& o : options_)
+    if (o.option->count() != 0 && calc::is_sweep(o.text)) return true;
+  return false;
+}
+
+void States::set(const std::vector<double>& at) const {
+  std::size_t k = 0;
+  for (const Option& o : options_)
+    if (o.option->count() != 0) *o.target = at.at(k++);
+}
+
+// ---------------------------------------------------------------- running a command
+
 int run_main(int argc, char** argv, std::ostream& out, std::ostream& err) {
   CLI::App app{
       "kova: transport properties (viscosity, thermal conductivity, diffusivity, surface tension) of pure\n"
@@ -89,14 +83,23 @@ int run_main(int argc, char** argv, std::ostream& out, std::ostream& err) {
   struct Entry {
     const Registration* reg;
     CLI::App* sub;
+    std::unique_ptr<States> states;
     Action action;
     CLI::Option* kdiag;
   };
   std::vector<Entry> entries;
   for (const Registration* reg : registrations()) {
     CLI::App* sub = app.add_subcommand(reg->name, reg->description);
-    Entry e{reg, sub, reg->setup(*sub), nullptr};
-    sub->add_flag("--json", session.json, "print the results as one JSON document");
+    auto states = std::make_unique<States>();
+    Action action = reg->setup(*sub, *states);
+    Entry e{reg, sub, std::move(states), std::move(action), nullptr};
+    CLI::Option* json = sub->add_flag("--json", session.json, "print the results as one JSON document");
+    CLI::Option* csv = sub->add_flag("--csv", session.csv,
+                                     "print the result tables as comma-separated values, one section per table");
+    CLI::Option* table = sub->add_option("--csv-table", session.csv_table,
+                                         "print only the named result table as comma-separated values");
+    json->excludes(csv);
+    json->excludes(table);
     if (reg->calls_library) {
       e.kdiag = sub->add_option("--kdiag", session.kdiag,
                                 "diagnostic level passed to the routines as KDIAG: 0 no messages but range warnings; "
@@ -125,20 +128,39 @@ int run_main(int argc, char** argv, std::ostream& out, std::ostream& err) {
   for (const Entry& e : entries) {
     if (!e.sub->parsed()) continue;
     session.command = e.reg->name;
+    if (!session.csv_table.empty()) session.csv = true;
     if (session.trace && e.kdiag != nullptr && e.kdiag->count() == 0) session.kdiag = 7;
     // A level at which the routines write their trace shows it too.
     if (e.kdiag != nullptr && (session.kdiag < 0 || session.kdiag > 6)) session.trace = true;
-    refhost::reset();
-    // The calculator is the host: the routines whose trace follows the host's own level
-    // rather than KDIAG get the same level.
-    set_int_word(ZEL_GLOBAL, 10, session.kdiag);
-    if (!session.range_warnings) set_int_word(ZEL_ERRTWO, 56, 0);
     try {
-      const Report report = e.action(session);
-      if (session.json)
-        out << to_json(report, refhost::record(), session).dump(2) << "\n";
-      else
-        print_text(out, report, refhost::record(), session);
+      const std::vector<calc::Axis> axes = e.states->axes();
+      if (!e.states->swept()) {
+        if (!axes.empty()) e.states->set(calc::product(axes).front());
+        const calc::Outcome o = calc::evaluate(session.settings(), [&] { return e.action(session); });
+        if (session.csv) {
+          print_csv(out, o.report, session);
+          for (const calc::Message& m : o.messages) err << m.text() << "\n";
+        } else if (session.json) {
+          out << to_json(o.report, o.record, session).dump(2) << "\n";
+        } else {
+          print_text(out, o.report, o.record, session);
+        }
+      } else {
+        const calc::Sweep sw = calc::sweep(axes, calc::product(axes), session.settings(),
+                                           [&](const std::vector<double>& at) {
+                                             e.states->set(at);
+                                             return e.action(session);
+                                           });
+        if (session.csv) {
+          print_csv(out, calc::combine(sw), session);
+          for (const auto& st : sw.states)
+            for (const calc::Message& m : st.outcome.messages) err << m.text() << "\n";
+        } else if (session.json) {
+          out << to_json(sw, session).dump(2) << "\n";
+        } else {
+          print_text(out, sw, session);
+        }
+      }
     } catch (const UsageError& ex) {
       err << "kova: error: " << ex.what() << "\n";
       return 2;
@@ -157,7 +179,7 @@ const CLI::Validator& positive_number() {
   static const CLI::Validator v(
       [](std::string& s) -> std::string {
         double d = 0.0;
-        if (!parse_real(s, d)) return "not a finite number: " + s;
+        if (!calc::parse_real(s, d)) return "not a finite number: " + s;
         if (d <= 0.0) return "must be positive: " + s;
         return {};
       },
@@ -169,7 +191,7 @@ const CLI::Validator& non_negative_number() {
   static const CLI::Validator v(
       [](std::string& s) -> std::string {
         double d = 0.0;
-        if (!parse_real(s, d)) return "not a finite number: " + s;
+        if (!calc::parse_real(s, d)) return "not a finite number: " + s;
         if (d < 0.0) return "must not be negative: " + s;
         return {};
       },
@@ -177,123 +199,56 @@ const CLI::Validator& non_negative_number() {
   return v;
 }
 
+CLI::Option* add_components(CLI::App& app, std::vector<std::string>& components) {
+  return app
+      .add_option("-c,--components", components,
+                  "components by databank name, CAS number or formula, comma-separated (kova list shows the databank)")
+      ->required()
+      ->delimiter(',');
+}
+
+CLI::Option* add_mixture(CLI::App& app, calc::Composition& c, bool with_composition) {
+  CLI::Option* o = add_components(app, c.components);
+  if (with_composition)
+    add_list(app, "-x,--x", c.x, "mole fractions in the order of --components, comma-separated", non_negative_number());
+  return o;
+}
+
 CLI::Option* MixtureOptions::add_to(CLI::App& app, bool with_composition) {
-  CLI::Option* c = app.add_option("-c,--components", components,
-                                  "components by databank name, CAS number or formula, comma-separated "
-                                  "(kova list shows the databank)")
-                       ->required()
-                       ->delimiter(',');
+  CLI::Option* c = add_components(app, components);
   if (with_composition)
     add_list(app, "-x,--x", x, "mole fractions in the order of --components, comma-separated", non_negative_number());
   return c;
 }
 
 Mixture MixtureOptions::build(bool need_composition) const {
-  std::vector<const refhost::Component*> members;
-  std::vector<std::string> names;
-  for (const std::string& given : components) {
-    const std::string key = trim(given);
-    if (key.empty()) throw UsageError("--components: an empty component name");
-    const refhost::Component* c = refhost::find_component(key);
-    if (c == nullptr) throw UsageError("unknown component \"" + key + "\" (kova list shows the databank)");
-    if (std::find(members.begin(), members.end(), c) != members.end())
-      throw UsageError("component \"" + key + "\" is listed twice");
-    members.push_back(c);
-  }
-  if (members.empty()) throw UsageError("--components: no component given");
-  const std::size_t n = members.size();
-
-  std::vector<double> fractions = x;
-  if (need_composition && fractions.empty()) {
-    if (n != 1)
-      throw UsageError("--x: give one mole fraction per component (" + std::to_string(n) + " components)");
-    fractions = {1.0};
-  }
-  if (!fractions.empty()) {
-    if (fractions.size() != n)
-      throw UsageError("--x: " + std::to_string(fractions.size()) + " mole fraction(s) for " +
-                       std::to_string(n) + " components");
-    double sum = 0.0;
-    for (double f : fractions) sum += f;
-    if (std::fabs(sum - 1.0) > 1.0e-4)
-      throw UsageError("--x: the mole fractions sum to " + format_number(sum) + ", not 1");
-  }
-
-  refhost::ComponentSet set(std::move(members));
-  set.install();
-  Mixture m{set, std::move(fractions), set.all(), set.cid(), set.cform()};
-  return m;
+  return calc::build_mixture(components, x, need_composition);
 }
 
-std::vector<std::string> Mixture::names() const {
-  std::vector<std::string> out;
-  for (std::int64_t i = 1; i <= n(); ++i) out.push_back(name(i));
-  return out;
+CLI::Option* add_temperature(CLI::App& app, States& states, double& t) {
+  return states.add(app, "-T,--t,--temperature", "--t", "T", "K", t, "temperature, K")->required();
 }
 
-void Mixture::check_per_component(const std::vector<double>& values, const std::string& what) const {
-  if (!values.empty() && static_cast<std::int64_t>(values.size()) != n())
-    throw UsageError(what + ": " + std::to_string(values.size()) + " value(s) for " + std::to_string(n()) +
-                     " components");
+CLI::Option* add_pressure(CLI::App& app, States& states, double& p) {
+  return states.add(app, "-P,--p,--pressure", "--p", "P", "Pa", p, "pressure, Pa")->required();
 }
 
-std::string to_string(Phase p) { return p == Phase::vapour ? "vapour" : "liquid"; }
-
-bool MolarVolume::from_pressure() const { return std::isnan(volume) && std::isnan(density) && !std::isnan(pressure); }
-
-double MolarVolume::of(const Mixture& m, double t, const std::vector<double>& y) const {
-  if (!std::isnan(volume)) return volume;
-  if (!std::isnan(density)) return 1.0 / density;
-  if (!std::isnan(pressure)) return host_vapour_volume(m, t, pressure, y);
-  throw UsageError("give the molar volume (--volume, m3/kmol) or the molar density (--density, kmol/m3)" +
-                   std::string(pressure_offered ? " or the pressure (--p, Pa)" : ""));
-}
-
-double MolarVolume::of_component(const Mixture& m, double t, std::int64_t i) const {
-  if (!from_pressure()) return of(m, t, {});
-  std::vector<double> y(static_cast<std::size_t>(m.n()), 0.0);
-  y[static_cast<std::size_t>(i - 1)] = 1.0;
-  return host_vapour_volume(m, t, pressure, y);
-}
-
-double host_vapour_volume(const Mixture& m, double t, double p, const std::vector<double>& y) {
-  const std::int64_t n = m.n(), one = 1, zero = 0, idset = 1, kdiag = 0;
-  std::vector<double> work(16, 0.0);
-  double v = 0.0;
-  double* w = work.data();
-  SIRK_ES01(&t, &p, y.data(), &n, m.idx.data(), &one, &zero, &zero, &zero, &zero, &one, &idset, &kdiag, w,
-            m.cid.data(), nullptr, nullptr, nullptr, nullptr, nullptr, w + 1, w + 2, w + 3, w + 4, &v, w + 5, w + 6,
-            w + 7, w + 8, w + 9, w + 10, w + 11);
-  return v;
-}
-
-CLI::Option* add_temperature(CLI::App& app, double& t) {
-  return app.add_option("-T,--t,--temperature", t, "temperature, K")->required()->check(positive_number());
-}
-
-CLI::Option* add_pressure(CLI::App& app, double& p) {
-  return app.add_option("-P,--p,--pressure", p, "pressure, Pa")->required()->check(positive_number());
-}
-
-CLI::Option* add_phase(CLI::App& app, Phase& phase) {
-  const std::map<std::string, Phase> names{{"vapour", Phase::vapour}, {"vapor", Phase::vapour},
-                                           {"v", Phase::vapour},      {"liquid", Phase::liquid},
-                                           {"l", Phase::liquid}};
+CLI::Option* add_phase(CLI::App& app, std::string& phase) {
+  const std::map<std::string, std::string> names{{"vapour", "vapour"}, {"vapor", "vapour"}, {"v", "vapour"},
+                                                 {"liquid", "liquid"}, {"l", "liquid"}};
   return app.add_option("--phase", phase, "phase: vapour or liquid (default vapour)")
       ->transform(CLI::CheckedTransformer(names, CLI::ignore_case));
 }
 
-void add_molar_volume(CLI::App& app, MolarVolume& mv, bool with_pressure) {
-  CLI::Option* v = app.add_option("--volume", mv.volume, "molar volume, m3/kmol")->check(positive_number());
-  CLI::Option* d = app.add_option("--density", mv.density, "molar density, kmol/m3 (instead of --volume)")
-                       ->check(positive_number());
+void add_molar_volume(CLI::App& app, States& states, double& volume, double& density, double* pressure) {
+  CLI::Option* v = states.add(app, "--volume", "--volume", "V", "m3/kmol", volume, "molar volume, m3/kmol");
+  CLI::Option* d =
+      states.add(app, "--density", "--density", "rho", "kmol/m3", density, "molar density, kmol/m3 (instead of --volume)");
   v->excludes(d);
-  mv.pressure_offered = with_pressure;
-  if (with_pressure) {
-    CLI::Option* p = app.add_option("-P,--p,--pressure", mv.pressure,
-                                    "pressure, Pa (instead of --volume): the volume then comes from the reference "
-                                    "host's Peng-Robinson equation of state")
-                         ->check(positive_number());
+  if (pressure != nullptr) {
+    CLI::Option* p = states.add(app, "-P,--p,--pressure", "--p", "P", "Pa", *pressure,
+                                "pressure, Pa (instead of --volume): the volume then comes from the reference "
+                                "host's Peng-Robinson equation of state");
     p->excludes(v);
     p->excludes(d);
   }
@@ -309,15 +264,6 @@ CLI::Option* add_positive(CLI::App& app, const std::string& names, double& value
 }
 
 // ---------------------------------------------------------------- output
-
-std::string format_number(double v) {
-  char buf[64];
-  if (std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1.0e12)
-    std::snprintf(buf, sizeof buf, "%.0f", v);
-  else
-    std::snprintf(buf, sizeof buf, "%.6g", v);
-  return buf;
-}
 
 namespace {
 
@@ -396,7 +342,9 @@ void print_table(std::ostream& out, const Table& t) {
 
 }  // namespace
 
-void print_text(std::ostream& out, const Report& report, const refhost::Record& record, const Session& s) {
+namespace {
+
+void print_report(std::ostream& out, const Report& report) {
   out << report.title() << "\n";
   for (const auto& in : report.inputs())
     out << "  " << in.name << " = " << json_text(in.value) << (in.unit.empty() ? "" : " " + in.unit) << "\n";
@@ -406,20 +354,10 @@ void print_text(std::ostream& out, const Report& report, const refhost::Record& 
   }
   if (!report.notes().empty()) out << "\n";
   for (const std::string& n : report.notes()) out << n << "\n";
-  if (!record.printed.empty()) {
-    out << "\nMessages from the library:\n";
-    for (const refhost::Printed& p : record.printed)
-      for (const std::string& l : p.lines) out << rtrim(l) << "\n";
-  }
-  if (s.trace) {
-    for (const auto& [unit, lines] : record.trace) {
-      out << "\nTrace, unit " << unit << ":\n";
-      for (const std::string& l : lines) out << rtrim(l) << "\n";
-    }
-  }
 }
 
-Json to_json(const Report& report, const refhost::Record& record, const Session& s) {
+// The report without messages and trace.
+Json report_json(const Report& report, const Session& s) {
   Json j;
   j["command"] = s.command;
   j["title"] = report.title();
@@ -444,6 +382,80 @@ Json to_json(const Report& report, const refhost::Record& record, const Session&
   j["units"] = std::move(units);
   j["results"] = std::move(results);
   j["notes"] = report.notes();
+  return j;
+}
+
+Json trace_json(const std::map<std::int64_t, std::vector<std::string>>& trace) {
+  Json out = Json::object();
+  for (const auto& [unit, lines] : trace) {
+    Json ls = Json::array();
+    for (const std::string& l : lines) ls.push_back(rtrim(l));
+    out[std::to_string(unit)] = std::move(ls);
+  }
+  return out;
+}
+
+// "T = 250 K, P = 5000000 Pa"
+std::string state_text(const calc::Sweep& sw, const std::vector<double>& at) {
+  std::string s;
+  for (std::size_t k = 0; k < sw.axes.size(); ++k)
+    s += (k ? ", " : "") + sw.axes[k].name + " = " + format_number(at[k]) +
+         (sw.axes[k].unit.empty() ? "" : " " + sw.axes[k].unit);
+  return s;
+}
+
+Json state_json(const calc::Sweep& sw, const std::vector<double>& at) {
+  Json j = Json::object();
+  for (std::size_t k = 0; k < sw.axes.size(); ++k) j[sw.axes[k].name] = at[k];
+  return j;
+}
+
+// The shortest text that reads back to the same double.
+std::string full_number(double v) {
+  if (!std::isfinite(v)) return "";
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, r.ptr);
+}
+
+std::string csv_field(std::string s) {
+  if (s.find_first_of(",\"\n") == std::string::npos) return s;
+  std::string q = "\"";
+  for (char c : s) q += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return q + "\"";
+}
+
+std::string csv_cell(const Cell& c) {
+  return std::visit(
+      [](const auto& v) -> std::string {
+        using V = std::decay_t<decltype(v)>;
+        if constexpr (std::is_same_v<V, std::monostate>) return "";
+        else if constexpr (std::is_same_v<V, double>) return full_number(v);
+        else if constexpr (std::is_same_v<V, std::int64_t>) return std::to_string(v);
+        else return csv_field(v);
+      },
+      c);
+}
+
+}  // namespace
+
+void print_text(std::ostream& out, const Report& report, const refhost::Record& record, const Session& s) {
+  print_report(out, report);
+  if (!record.printed.empty()) {
+    out << "\nMessages from the library:\n";
+    for (const refhost::Printed& p : record.printed)
+      for (const std::string& l : p.lines) out << rtrim(l) << "\n";
+  }
+  if (s.trace) {
+    for (const auto& [unit, lines] : record.trace) {
+      out << "\nTrace, unit " << unit << ":\n";
+      for (const std::string& l : lines) out << rtrim(l) << "\n";
+    }
+  }
+}
+
+Json to_json(const Report& report, const refhost::Record& record, const Session& s) {
+  Json j = report_json(report, s);
   Json messages = Json::array();
   for (const refhost::Printed& p : record.printed) {
     Json lines = Json::array();
@@ -451,16 +463,66 @@ Json to_json(const Report& report, const refhost::Record& record, const Session&
     messages.push_back(std::move(lines));
   }
   j["messages"] = std::move(messages);
-  if (s.trace) {
-    Json trace = Json::object();
-    for (const auto& [unit, lines] : record.trace) {
-      Json ls = Json::array();
-      for (const std::string& l : lines) ls.push_back(rtrim(l));
-      trace[std::to_string(unit)] = std::move(ls);
-    }
-    j["trace"] = std::move(trace);
-  }
+  if (s.trace) j["trace"] = trace_json(record.trace);
   return j;
+}
+
+void print_text(std::ostream& out, const calc::Sweep& sw, const Session& s) {
+  print_report(out, calc::combine(sw));
+  bool heading = false;
+  for (const auto& st : sw.states) {
+    if (st.outcome.messages.empty()) continue;
+    if (!heading) out << "\nMessages from the library:\n";
+    heading = true;
+    out << "At " << state_text(sw, st.at) << ":\n";
+    for (const calc::Message& m : st.outcome.messages)
+      for (const std::string& l : m.lines) out << l << "\n";
+  }
+  if (s.trace) {
+    for (const auto& st : sw.states)
+      for (const auto& [unit, lines] : st.outcome.trace) {
+        out << "\nTrace, unit " << unit << ", at " << state_text(sw, st.at) << ":\n";
+        for (const std::string& l : lines) out << l << "\n";
+      }
+  }
+}
+
+Json to_json(const calc::Sweep& sw, const Session& s) {
+  Json j = report_json(calc::combine(sw), s);
+  Json messages = Json::array(), trace = Json::array();
+  for (const auto& st : sw.states) {
+    for (const calc::Message& m : st.outcome.messages)
+      messages.push_back(Json{{"state", state_json(sw, st.at)}, {"lines", m.lines}});
+    if (s.trace && !st.outcome.trace.empty())
+      trace.push_back(Json{{"state", state_json(sw, st.at)}, {"trace", trace_json(st.outcome.trace)}});
+  }
+  j["messages"] = std::move(messages);
+  if (s.trace) j["trace"] = std::move(trace);
+  return j;
+}
+
+void print_csv(std::ostream& out, const Report& report, const Session& s) {
+  bool found = false, first = true;
+  for (const Table& t : report.tables()) {
+    if (!s.csv_table.empty() && t.name != s.csv_table) continue;
+    found = true;
+    if (s.csv_table.empty()) out << (first ? "" : "\n") << "# " << t.name << "\n";
+    first = false;
+    std::string head;
+    for (const Column& c : t.columns)
+      head += (head.empty() ? "" : ",") + csv_field(c.name + (c.unit.empty() ? "" : " [" + c.unit + "]"));
+    out << head << "\n";
+    for (const auto& row : t.rows) {
+      std::string line;
+      for (std::size_t k = 0; k < row.size(); ++k) line += (k ? "," : "") + csv_cell(row[k]);
+      out << line << "\n";
+    }
+  }
+  if (!found) {
+    std::string names;
+    for (const Table& t : report.tables()) names += (names.empty() ? "" : ", ") + t.name;
+    throw UsageError("--csv-table: no table \"" + s.csv_table + "\" (tables: " + names + ")");
+  }
 }
 
 }  // namespace kova::cli

@@ -1,130 +1,105 @@
-// The kova calculator's command framework: the subcommand registry, the shared options
-// (components, composition, state, diagnostics) and the one result printer.
+// The kova calculator's command line: the subcommand registry, the shared options
+// (components, composition, state, diagnostics, output form) and the printers. The
+// calculations themselves are the calculator core's (core/commands.h); a subcommand here
+// only declares its options, fills the core's input and names the core's function.
 //
 // A model family adds its subcommands from its own file cli/<family>.cpp, without touching
 // main.cpp or CMake, through a static Registration (cli/deanstiel.cpp is a complete example):
 //
-//   namespace {
-//   struct Options {
-//     kova::cli::MixtureOptions mixture;   // --components, --x
-//     double t = 0.0;                      // --t
-//   };
-//   kova::cli::Report run(const Options& o, const kova::cli::Session& s) {
-//     const kova::cli::Mixture m = o.mixture.build(/*need_composition=*/true);
-//     m.check_per_component(o.kl, "--kl");   // lists from add_list(): one value per component
-//     ... call the library's routines with m.set.param("TC"), m.set.flags(), m.idx, m.x,
-//         m.cid, m.cform, &s.kdiag ...
-//     kova::cli::Report r("Title of the calculation");
-//     r.input("components", m.names()).input("x", m.x).input("T", o.t, "K");
-//     kova::cli::Table& t = r.table("components", {{"component"}, {"MUV", "Pa s"}});
-//     t.row({m.name(1), value});
-//     return r;
-//   }
 //   const kova::cli::Registration reg{"my-model", "One line for kova --help",
-//     [](CLI::App& app) -> kova::cli::Action {
-//       auto o = std::make_shared<Options>();
-//       o->mixture.add_to(app);
-//       kova::cli::add_temperature(app, o->t);
-//       return [o](const kova::cli::Session& s) { return run(*o, s); };
+//     [](CLI::App& app, kova::cli::States& states) -> kova::cli::Action {
+//       auto in = std::make_shared<kova::calc::MyModelInput>();
+//       kova::cli::add_mixture(app, *in);              // --components, --x
+//       kova::cli::add_temperature(app, states, in->t);  // --t, a list or range
+//       return [in](const kova::cli::Session& s) { return kova::calc::my_model(*in, s.settings()); };
 //     }};
-//   }  // namespace
 //
-// main() adds --json to every subcommand and --kdiag/--trace to every subcommand that calls
-// the library, resets the reference host before the action runs, and prints the Report
-// followed by the library's printed messages (and the trace lines with --trace). The action
-// throws UsageError for an input error found after parsing (exit status 2). build() installs
-// the component set as the host's current set, so the host routines that the library calls
-// see it. The tests run a command in-process with run_main (tests/cli/cli_test.cpp).
+// main() adds --json, --csv and --csv-table to every subcommand and --kdiag/--trace/
+// --no-range-warnings to every subcommand that calls the library. The state options (--t,
+// --p, --volume, --density) take one number, a list "300,350,400" or a range
+// "250:400:10"; with a list or range the framework runs the action at every state (the
+// product of the lists when several are swept), writing each state's values into the
+// variables given to add_temperature() and the like, and prints one table with the swept
+// variables as leading columns. Each state is its own calculation on a freshly reset
+// reference host; its messages are shown with it. An input error (calc::InputError, here
+// UsageError) gives "kova: error: <what>" and exit status 2. The tests run a command
+// in-process with run_main (tests/cli/cli_test.cpp).
 #pragma once
 
 #include <CLI/CLI.hpp>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <iosfwd>
-#include <nlohmann/json.hpp>
 #include <limits>
-#include <stdexcept>
 #include <string>
-#include <variant>
 #include <vector>
 
+#include "calculator.h"
+#include "commands.h"
 #include "databank.h"
 #include "kova/kova_types.h"
 #include "refhost.h"
+#include "report.h"
 
 namespace kova::cli {
 
-// JSON values keep the order in which they were built (inputs and columns as given).
-using Json = nlohmann::ordered_json;
-
-// An error in the user's input, found after parsing (unknown component, a count mismatch):
-// main prints "kova: error: <what>" and exits with status 2, as for a parse error.
-struct UsageError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-// ---------------------------------------------------------------- results
-
-// One table cell: empty (printed "-", JSON null), a real, an integer or a text.
-using Cell = std::variant<std::monostate, double, std::int64_t, std::string>;
-
-struct Column {
-  std::string name;
-  std::string unit;  // empty for dimensionless quantities and texts
-};
-
-// A result table. Its name is the JSON key under "results" and its title in the text output.
-struct Table {
-  std::string name;
-  std::vector<Column> columns;
-  std::vector<std::vector<Cell>> rows;
-  // Appends a row; throws std::logic_error when it has the wrong number of cells.
-  Table& row(std::vector<Cell> cells);
-};
-
-// What a subcommand computed: a title, the inputs it used and its result tables.
-class Report {
- public:
-  explicit Report(std::string title) : title_(std::move(title)) {}
-  // An input quantity (a number, a text or a list), shown in the heading and under "inputs".
-  Report& input(std::string name, Json value, std::string unit = "");
-  // Adds a table and returns it for filling. The reference stays valid until the next table().
-  Table& table(std::string name, std::vector<Column> columns);
-  // A line of explanation printed after the tables (JSON: "notes").
-  Report& note(std::string line);
-
-  const std::string& title() const { return title_; }
-  struct Input {
-    std::string name;
-    Json value;
-    std::string unit;
-  };
-  const std::vector<Input>& inputs() const { return inputs_; }
-  const std::vector<Table>& tables() const { return tables_; }
-  const std::vector<std::string>& notes() const { return notes_; }
-
- private:
-  std::string title_;
-  std::vector<Input> inputs_;
-  std::vector<Table> tables_;
-  std::vector<std::string> notes_;
-};
+// The calculator core's types under the names the command line has always used.
+using calc::Cell;
+using calc::Column;
+using calc::format_number;
+using calc::Json;
+using calc::Mixture;
+using calc::Report;
+using calc::Table;
+using UsageError = calc::InputError;
 
 // ---------------------------------------------------------------- session and registry
 
-// Settings shared by every subcommand, from --json, --kdiag, --trace and --no-range-warnings.
+// Settings shared by every subcommand, from --json, --csv, --csv-table, --kdiag, --trace and
+// --no-range-warnings.
 struct Session {
   std::string command;     // the subcommand's name
   bool json = false;
+  bool csv = false;
+  std::string csv_table;   // with --csv-table: the one table printed as CSV
   bool trace = false;
   std::int64_t kdiag = 2;  // pass &kdiag as the routines' KDIAG
   bool range_warnings = true;  // the host's range-warning switch (ZEL_ERRTWO word 56)
+  calc::Settings settings() const { return {kdiag, range_warnings}; }
 };
 
 using Action = std::function<Report(const Session&)>;
+
+// The state options of a subcommand (--t, --p, --volume, --density): each may be swept.
+class States {
+ public:
+  struct Option {
+    CLI::Option* option = nullptr;
+    std::string flag;        // the name in messages, e.g. "--t"
+    std::string name, unit;  // the report's name and unit of the variable, e.g. "T", "K"
+    std::string text;        // as given
+    double* target = nullptr;
+    bool positive = true;
+  };
+  // Declares a state option on app: its value (or each value of its list) is written to
+  // target before the action runs.
+  CLI::Option* add(CLI::App& app, const std::string& names, const std::string& flag, const std::string& name,
+                   const std::string& unit, double& target, const std::string& help);
+  // The options given on the command line, their values parsed and checked (UsageError).
+  std::vector<calc::Axis> axes() const;
+  // True when a given option is a list or range.
+  bool swept() const;
+  // Writes one state's values (one per given option, in the order of axes()) to the targets.
+  void set(const std::vector<double>& at) const;
+
+ private:
+  std::deque<Option> options_;  // stable: CLI11 holds each text by reference
+};
+
 // Declares the subcommand's options on app and returns the action to run after parsing.
-using Setup = std::function<Action(CLI::App& app)>;
+using Setup = std::function<Action(CLI::App& app, States& states)>;
 
 struct Registration {
   // calls_library: the subcommand runs library routines, so it takes --kdiag and --trace.
@@ -144,70 +119,30 @@ int run_main(int argc, char** argv, std::ostream& out, std::ostream& err);
 
 // ---------------------------------------------------------------- shared options
 
-// A component set as a host holds it for one calculation, numbered 1..n in the order given.
-struct Mixture {
-  refhost::ComponentSet set;
-  std::vector<double> x;            // mole fractions by list position (empty if not asked)
-  std::vector<std::int64_t> idx;    // the list 1..n
-  std::vector<kova_word> cid;       // identifier table, 2 words per component
-  std::vector<kova_word> cform;     // formula table, 3 words per component
-  std::int64_t n() const { return set.size(); }
-  const std::string& name(std::int64_t number) const { return set.component(number).name; }
-  // The databank names in list order.
-  std::vector<std::string> names() const;
-  // A per-component value list from the command line must be empty or have one value per
-  // component; UsageError otherwise ("<what>: 3 values for 2 components").
-  void check_per_component(const std::vector<double>& values, const std::string& what) const;
-};
-
 // --components/-c (databank names, CAS numbers or formulas, comma-separated) and --x (mole
 // fractions in the same order, comma-separated).
 struct MixtureOptions {
   std::vector<std::string> components;
   std::vector<double> x;
   CLI::Option* add_to(CLI::App& app, bool with_composition = true);
-  // Builds the component set (throws UsageError for unknown or repeated components, a
-  // wrong number of mole fractions, or fractions that do not sum to 1 within 1e-4) and
-  // installs it as the host's current set. With need_composition, --x may be omitted only
-  // for a single component (x = 1).
+  // Builds the component set (calc::build_mixture) and installs it as the host's current set.
   Mixture build(bool need_composition) const;
 };
 
-// The phase of a state; kvl() is the library's phase flag (1 vapour, 2 liquid).
-enum class Phase { vapour, liquid };
-inline std::int64_t kvl(Phase p) { return p == Phase::vapour ? 1 : 2; }
-std::string to_string(Phase p);
+// --components and --x into a core input's composition.
+CLI::Option* add_mixture(CLI::App& app, calc::Composition& c, bool with_composition = true);
+// --components alone.
+CLI::Option* add_components(CLI::App& app, std::vector<std::string>& components);
 
-// A molar volume given directly, as a molar density, or (where the command offers --p) as
-// a pressure, from which the reference host's vapour equation of state (Peng-Robinson,
-// SIRK_ES01) gives the volume at the temperature.
-struct MolarVolume {
-  double volume = std::numeric_limits<double>::quiet_NaN();    // m3/kmol, NaN if not given
-  double density = std::numeric_limits<double>::quiet_NaN();   // kmol/m3, NaN if not given
-  double pressure = std::numeric_limits<double>::quiet_NaN();  // Pa, NaN if not given
-  bool pressure_offered = false;                               // set by add_molar_volume
-  bool from_pressure() const;
-  // The molar volume, m3/kmol, of the listed components with mole fractions y (list
-  // positions of m) at t: as given, 1/density, or from the equation of state at the
-  // pressure. UsageError if none was given.
-  double of(const Mixture& m, double t, const std::vector<double>& y) const;
-  // The volume of the one listed component at list position i (1-based), alone.
-  double of_component(const Mixture& m, double t, std::int64_t i) const;
-};
-
-// Molar volume of a vapour of the listed components (mole fractions y by list position)
-// at t (K) and p (Pa) from the reference host's equation of state, m3/kmol.
-double host_vapour_volume(const Mixture& m, double t, double p, const std::vector<double>& y);
-
-// --t/-T/--temperature in K (required, positive).
-CLI::Option* add_temperature(CLI::App& app, double& t);
-// --p/-P/--pressure in Pa (required, positive).
-CLI::Option* add_pressure(CLI::App& app, double& p);
+// --t/-T/--temperature in K (required, positive; a list or range sweeps).
+CLI::Option* add_temperature(CLI::App& app, States& states, double& t);
+// --p/-P/--pressure in Pa (required, positive; a list or range sweeps).
+CLI::Option* add_pressure(CLI::App& app, States& states, double& p);
 // --phase vapour|liquid (also "vapor", "v", "l"; default vapour).
-CLI::Option* add_phase(CLI::App& app, Phase& phase);
-// --volume (m3/kmol) or --density (kmol/m3), and with with_pressure also --p (Pa): at
-// most one of them, positive.
-void add_molar_volume(CLI::App& app, MolarVolume& mv, bool with_pressure = false);
+CLI::Option* add_phase(CLI::App& app, std::string& phase);
+// --volume (m3/kmol) or --density (kmol/m3), and with a pressure target also --p (Pa): at
+// most one of them, positive; each may be swept.
+void add_molar_volume(CLI::App& app, States& states, double& volume, double& density, double* pressure = nullptr);
 // A comma-separated list of finite reals (e.g. one per component), checked with the validator.
 CLI::Option* add_list(CLI::App& app, const std::string& names, std::vector<double>& values, const std::string& help,
                       const CLI::Validator& check);
@@ -220,9 +155,6 @@ const CLI::Validator& non_negative_number();
 
 // ---------------------------------------------------------------- output
 
-// Numbers in text output: integers up to 1e12 whole, anything else with 6 significant digits.
-std::string format_number(double v);
-
 // The report as an aligned text table (units in the column heads), then every message the
 // host printed and, when the session traces, the trace lines by unit.
 void print_text(std::ostream& out, const Report& report, const refhost::Record& record, const Session& s);
@@ -231,5 +163,19 @@ void print_text(std::ostream& out, const Report& report, const refhost::Record& 
 //    "results": {table: [{column: value}, ...]}, "notes": [...],
 //    "messages": [[line, ...], ...], "trace": {"unit": [line, ...]}}   (trace only with --trace)
 Json to_json(const Report& report, const refhost::Record& record, const Session& s);
+
+// A sweep: the combined report (calc::combine) with the messages and trace of each state
+// headed by the state. In JSON the swept inputs are arrays over the states, every result
+// row starts with the swept variables, and "messages" (and "trace") hold one entry per
+// state that printed: {"state": {name: value}, "lines": [...]} ({"state", "trace"}).
+void print_text(std::ostream& out, const calc::Sweep& sweep, const Session& s);
+Json to_json(const calc::Sweep& sweep, const Session& s);
+
+// The report's tables as comma-separated values: each table a section headed "# <name>",
+// then a row of column names with their units ("MU [Pa s]"), then its rows, sections
+// separated by an empty line; with s.csv_table only that table, without the "#" line.
+// Numbers are written in full (shortest text that reads back to the same double).
+// UsageError when s.csv_table names no table of the report.
+void print_csv(std::ostream& out, const Report& report, const Session& s);
 
 }  // namespace kova::cli

@@ -1,88 +1,23 @@
 // kova dean-stiel: the Dean-Stiel dense-gas correction of vapour viscosity for each listed
-// component (KOVA_MUV007) and for the mixture (KOVA_MUV205), and, given the mixture's
-// low-pressure viscosity, its dense viscosity (KOVA_MUV202). The state is a molar volume
-// (or density), used for every component and the mixture, or a pressure, from which the
-// host's equation of state gives the mixture's volume and each component's own volume.
-#include <cmath>
-#include <limits>
+// component and for the mixture, and, given the mixture's low-pressure viscosity, its dense
+// viscosity (calc::dean_stiel).
 #include <memory>
 
 #include "command.h"
-#include "kova/kova.h"
 
 namespace kova::cli {
 namespace {
 
-struct Options {
-  MixtureOptions mixture;
-  double t = 0.0;
-  MolarVolume volume;
-  double mulp = std::numeric_limits<double>::quiet_NaN();
-};
-
-Report run(const Options& o, const Session& s) {
-  const Mixture m = o.mixture.build(/*need_composition=*/true);
-  const double v = o.volume.of(m, o.t, m.x);
-  const double rho = 1.0 / v;
-  const bool dense = !std::isnan(o.mulp);
-
-  // One parameter set and one check-flag array for the three calls, as a host keeps them:
-  // missing parameters are reported (and defaulted) once.
-  std::vector<double> tc = m.set.param("TC"), zc = m.set.param("ZC"), vc = m.set.param("VC"),
-                      mw = m.set.param("MW"), flag = m.set.flags();
-  const std::int64_t n = m.n();
-  std::vector<double> vv(n, v), muvpc(n, 0.0);
-  for (std::int64_t i = 1; i <= n; ++i) vv[i - 1] = o.volume.of_component(m, o.t, i);
-  KOVA_MUV007(&o.t, &n, m.idx.data(), vv.data(), &s.kdiag, muvpc.data(), tc.data(), zc.data(), vc.data(),
-              mw.data(), flag.data(), m.cid.data());
-  double muvxpc = 0.0;
-  KOVA_MUV205(&o.t, m.x.data(), &n, m.idx.data(), &v, &s.kdiag, &muvxpc, tc.data(), zc.data(), vc.data(),
-              mw.data(), flag.data(), m.cid.data());
-  double muvmx = 0.0;
-  if (dense)
-    KOVA_MUV202(&o.t, m.x.data(), &n, m.idx.data(), &rho, &o.mulp, &s.kdiag, &muvmx, tc.data(), zc.data(),
-                vc.data(), mw.data(), flag.data(), m.cid.data());
-
-  Report r(dense ? "Dean-Stiel dense-gas viscosity (KOVA_MUV007, KOVA_MUV205, KOVA_MUV202)"
-                 : "Dean-Stiel pressure correction of vapour viscosity (KOVA_MUV007, KOVA_MUV205)");
-  r.input("components", m.names()).input("x", m.x).input("T", o.t, "K");
-  if (o.volume.from_pressure()) r.input("P", o.volume.pressure, "Pa");
-  r.input("V", v, "m3/kmol").input("rho", rho, "kmol/m3");
-  if (dense) r.input("MUVMXLP", o.mulp, "Pa s");
-
-  Table& pure = r.table("components", {{"component", ""},
-                                        {"x", ""},
-                                        {"VC", "m3/kmol"},
-                                        {"VV", "m3/kmol"},
-                                        {"rho_r", ""},
-                                        {"MUVPC", "Pa s"}});
-  for (std::int64_t i = 1; i <= n; ++i) {
-    const std::size_t k = static_cast<std::size_t>(i - 1);
-    pure.row({m.name(i), m.x[k], vc[k], vv[k], vc[k] / vv[k], muvpc[k]});
-  }
-  if (dense)
-    r.table("mixture", {{"MUVXPC", "Pa s"}, {"MUVMXLP", "Pa s"}, {"MUVMX", "Pa s"}}).row({muvxpc, o.mulp, muvmx});
-  else
-    r.table("mixture", {{"MUVXPC", "Pa s"}}).row({muvxpc});
-
-  if (o.volume.from_pressure())
-    r.note("V and VV (each component alone): the reference host's Peng-Robinson vapour volume at T and P.");
-  r.note("MUVPC: excess of each component's viscosity over its low-pressure value at VV; rho_r = VC/VV.");
-  r.note("MUVXPC: the same for the mixture, with mole-fraction averaged critical constants.");
-  if (dense) r.note("MUVMX: the mixture's viscosity at rho = 1/V, MUVMXLP plus the Dean-Stiel residual.");
-  return r;
-}
-
 const Registration dean_stiel{
     "dean-stiel", "Dean-Stiel dense-gas correction of vapour viscosity, pure components and mixture",
-    [](CLI::App& app) -> Action {
-      auto o = std::make_shared<Options>();
-      o->mixture.add_to(app);
-      add_temperature(app, o->t);
-      add_molar_volume(app, o->volume, /*with_pressure=*/true);
-      add_positive(app, "--mulp", o->mulp,
+    [](CLI::App& app, States& states) -> Action {
+      auto in = std::make_shared<calc::DeanStielInput>();
+      add_mixture(app, *in);
+      add_temperature(app, states, in->t);
+      add_molar_volume(app, states, in->volume, in->density, &in->p);
+      add_positive(app, "--mulp", in->mulp,
                    "low-pressure viscosity of the mixture, Pa s: also gives the dense mixture viscosity");
-      return [o](const Session& s) { return run(*o, s); };
+      return [in](const Session& s) { return calc::dean_stiel(*in, s.settings()); };
     }};
 
 }  // namespace

@@ -122,6 +122,7 @@ extern "C" void ZEL_ERRPRT(const std::int64_t* nlines) {
       std::fprintf(stderr, "%s\n", t.c_str());
     }
   }
+  p.gate = static_cast<std::int64_t>(s.rec.gate_calls.size()) - 1;
   if (s.keep) s.rec.printed.push_back(std::move(p));
 }
 

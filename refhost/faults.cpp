@@ -36,7 +36,15 @@ Kind decide(Routine r, double& value) {
   const int call = ++g.calls[k];
   if (g.script != nullptr) {
     if (g.script_next >= g.script_size) return Kind::None;
-    return static_cast<Kind>(g.script[g.script_next++] % (kKinds - 1));
+    const auto kind = static_cast<Kind>(g.script[g.script_next++] % kKinds);
+    if (kind == Kind::Value) {  // the value is the next eight bytes (what is left of them)
+      std::uint64_t bits = 0;
+      const std::size_t take = std::min<std::size_t>(8, g.script_size - g.script_next);
+      std::memcpy(&bits, g.script + g.script_next, take);
+      g.script_next += take;
+      std::memcpy(&value, &bits, sizeof value);
+    }
+    return kind;
   }
   const Rule& rule = g.rules[k];
   if (rule.kind == Kind::None || (rule.call != 0 && rule.call != call)) return Kind::None;

@@ -46,8 +46,8 @@ void set(Routine r, Kind k, int call = 0, double value = 0.0);
 void clear();
 
 // A script of bytes: each call of any property routine takes the next byte, whose value
-// modulo kKinds - 1 is the kind of that call's answer (0: its own); calls after the end of
-// the script answer normally. The bytes must stay alive while the script is in use.
+// modulo kKinds is the kind of that call's answer (0: its own; Kind::Value takes the value
+// from the eight bytes that follow); calls after the end of the script answer normally. The bytes must stay alive while the script is in use.
 void script(const std::uint8_t* bytes, std::size_t size);
 
 // The calls each routine received since the last clear() (counted while faults are on).

@@ -47,6 +47,9 @@ struct GateCall {
 struct Printed {
   std::int64_t nlines = 0;
   std::vector<std::string> lines;
+  // The position in Record::gate_calls of the last gate call before the print request (the
+  // one that let the message through), or -1 when there was none.
+  std::int64_t gate = -1;
 };
 
 // What the host saw since the last reset.

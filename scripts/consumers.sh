@@ -33,7 +33,7 @@ done
 [ "$(dpkg-deb -f "$deb" Version)" = "$(sed -n 's/^project(kovalib VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)" ] ||
   fail "package version differs from the project's"
 [ "$(dpkg-deb -f "$deb" Description | wc -l)" -ge 3 ] || fail "package has no long description"
-dpkg-deb -f "$deb" Depends | grep -q libc6 || fail "shared-library dependencies were not computed"
+dpkg-deb -f "$deb" Depends | grep libc6 >/dev/null || fail "shared-library dependencies were not computed"
 
 check_tree() {  # <root> <name>
   local root=$1 name=$2 pattern
@@ -45,13 +45,13 @@ check_tree() {  # <root> <name>
     fail "$name: libkova's SONAME"
   [ "$(readelf -d "$root"/lib/libkovahost.so.0 | sed -n 's/.*SONAME.*\[\(.*\)\]/\1/p')" = libkovahost.so.0 ] ||
     fail "$name: libkovahost's SONAME"
-  readelf -d "$root"/lib/libkovahost.so.0 | grep -q 'NEEDED.*\[libkova\.so\.0\]' ||
+  readelf -d "$root"/lib/libkovahost.so.0 | grep 'NEEDED.*\[libkova\.so\.0\]' >/dev/null ||
     fail "$name: libkovahost does not name libkova as a dependency"
   # Any file naming the source or build tree, module files decompressed.
   local named
   named=$(grep -rlF -e "$src" -e "$(realpath build)" "$root" || true)
   for mod in "$root"/include/kova/*/*.mod; do
-    zcat "$mod" | grep -qF "$src" && named+=" $mod"
+    zcat "$mod" | grep -F "$src" >/dev/null && named+=" $mod"
   done
   [ -z "$named" ] || fail "$name: the source or build tree is named in $named"
   "$root"/bin/kova water --t 300 --p 1e5 >/dev/null || fail "$name: the installed calculator does not run"

@@ -14,6 +14,11 @@
 
 #include "kova/kova_types.h"
 
+/* Version of the library (the package version): 0.1.0. */
+#define KOVA_VERSION_MAJOR 0
+#define KOVA_VERSION_MINOR 1
+#define KOVA_VERSION_PATCH 0
+
 #ifdef __cplusplus
 extern "C" {
 #endif

@@ -12,7 +12,9 @@
 #include <functional>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "audit/host_faults.h"
 #include "refhost.h"
@@ -127,6 +129,37 @@ TEST(HostWords, CheckedBeforeUse) {
       }
     }
   }
+}
+
+const Routine& routine(const char* name) {
+  for (const Routine& r : kova::audit::catalogue())
+    if (std::string(r.name) == name) return r;
+  throw std::invalid_argument(name);
+}
+
+// A bad answer on one call only: the equivalent-state iteration, which needs the reference
+// volume of every step, makes no further call of the equation of state, and the result is 0.
+TEST(HostFaults, TheIterationStopsAtABadAnswer) {
+  for (int k = 1; k <= 3; ++k) {
+    SCOPED_TRACE(k);
+    kova::refhost::reset();
+    Call call = kova::audit::host_call(routine("KOVA_MUV203"));
+    faults::set(faults::Routine::Es34, faults::Kind::NaN, k);
+    call.run();
+    EXPECT_EQ(faults::calls(faults::Routine::Es34), k);
+    faults::clear();
+    EXPECT_EQ(call.find("MUVMX")->reals()[0], 0.0);
+  }
+}
+
+// Faults set on one thread leave the others' host answering as it should.
+TEST(HostFaults, InjectionIsPerThread) {
+  const Observed normal = run(routine("KOVA_MUV203"), {});
+  std::thread other([] { faults::set(faults::Routine::Es34, faults::Kind::NaN); });
+  other.join();
+  const Observed here = run(routine("KOVA_MUV203"), {});
+  EXPECT_EQ(here.results, normal.results);
+  EXPECT_FALSE(here.class2);
 }
 
 }  // namespace
