@@ -80,6 +80,7 @@ consume() {  # <root> <name>
   }
   run build-cxx cmake -S "$c/cxx_cmake" -B "$out/cxx" -DCMAKE_PREFIX_PATH="$root" -DCMAKE_BUILD_TYPE=Release &&
     run build-cxx2 cmake --build "$out/cxx" && LD_LIBRARY_PATH=$lib run cxx "$out/cxx/consumer_cxx" || :
+  [ -x "$out/cxx/consumer_c_host_first" ] && LD_LIBRARY_PATH=$lib run cmake-c "$out/cxx/consumer_c_host_first" || :
   # The C program twice: pkg-config's order (host first) and the reverse.
   # shellcheck disable=SC2046
   run build-c cc "${cflags[@]}" "$c/c_pkgconfig/main.c" -o "$out/c" $(pkg-config --cflags --libs kova kovahost) -lm &&
