@@ -3,7 +3,10 @@
 # with sudo available). Used by the two set-up commands of the README.
 set -euo pipefail
 packages=(cmake make g++ gfortran libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-          clang libclang-rt-14-dev valgrind python3-iapws pkg-config dpkg-dev file binutils)
+          clang libclang-rt-14-dev valgrind pybind11-dev python3-dev python3-numpy python3-pytest
+          pkg-config dpkg-dev file binutils)
+# The validation report and its test (scripts/report.sh, tests/validation).
+packages+=(python3-matplotlib python3-iapws)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
