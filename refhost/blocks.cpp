@@ -1,6 +1,8 @@
 // The host's data blocks and diagnostic routines.
+#include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <string>
 
 #include "methane_eos.h"
@@ -24,6 +26,7 @@ namespace kova::refhost {
 namespace {
 
 struct State {
+  std::mutex mutex;  // guards rec
   Record rec;
   bool forced = false;
   std::int64_t forced_answer = 1;
@@ -52,6 +55,21 @@ const bool loaded = (reset(), true);
 }  // namespace
 
 Record& record() { return state().rec; }
+
+std::uint64_t thread_number() {
+  static std::atomic<std::uint64_t> next{1};
+  thread_local const std::uint64_t number = next.fetch_add(1);
+  return number;
+}
+
+// Adds an event and its content to the record under the record's lock.
+template <class Add>
+void keep(Event::Kind kind, std::int64_t unit, Add&& add) {
+  State& s = state();
+  const std::lock_guard lock(s.mutex);
+  const std::size_t index = add(s.rec);
+  s.rec.events.push_back(Event{kind, thread_number(), unit, index});
+}
 
 void reset() {
   std::memset(ZEL_PPRIV, 0, sizeof ZEL_PPRIV);
@@ -105,7 +123,10 @@ extern "C" std::int64_t ZEL_IRRCHK(const char* id, const std::int64_t* cls, cons
   std::memcpy(&call.closing_int, closing, 8);
   std::memcpy(&call.closing_real, closing, 8);
   auto& s = state();
-  if (s.keep) s.rec.gate_calls.push_back(call);
+  if (s.keep) kova::refhost::keep(kova::refhost::Event::Gate, 0, [&](kova::refhost::Record& r) {
+    r.gate_calls.push_back(call);
+    return r.gate_calls.size() - 1;
+  });
   return s.forced ? s.forced_answer : kova::refhost::policy_answer(*cls, *kdiag);
 }
 
@@ -122,8 +143,11 @@ extern "C" void ZEL_ERRPRT(const std::int64_t* nlines) {
       std::fprintf(stderr, "%s\n", t.c_str());
     }
   }
-  p.gate = static_cast<std::int64_t>(s.rec.gate_calls.size()) - 1;
-  if (s.keep) s.rec.printed.push_back(std::move(p));
+  if (s.keep) kova::refhost::keep(kova::refhost::Event::Print, 0, [&](kova::refhost::Record& r) {
+    p.gate = static_cast<std::int64_t>(r.gate_calls.size()) - 1;
+    r.printed.push_back(std::move(p));
+    return r.printed.size() - 1;
+  });
 }
 
 extern "C" void ZEL_WRLINE(const std::int64_t* unit, const char* text, const std::int64_t* len) {
@@ -140,5 +164,9 @@ extern "C" void ZEL_WRLINE(const std::int64_t* unit, const char* text, const std
       if (f != stdout && f != stderr) std::fclose(f);
     }
   }
-  if (s.keep) s.rec.trace[*unit].push_back(std::move(line));
+  if (s.keep) kova::refhost::keep(kova::refhost::Event::Trace, *unit, [&](kova::refhost::Record& r) {
+    auto& lines = r.trace[*unit];
+    lines.push_back(std::move(line));
+    return lines.size() - 1;
+  });
 }

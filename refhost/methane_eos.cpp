@@ -179,10 +179,11 @@ void load_reference_constants() {
 }
 
 namespace {
-// Count and (when timed) wall-clock time of the SIRK_ES34 calls, for the benchmarks.
-std::int64_t g_calls = 0;
-bool g_timed = false;
-double g_seconds = 0.0;
+// Count and (when timed) wall-clock time of the SIRK_ES34 calls, for the benchmarks, per
+// calling thread (the equation of state itself keeps no state).
+thread_local std::int64_t g_calls = 0;
+thread_local bool g_timed = false;
+thread_local double g_seconds = 0.0;
 }  // namespace
 
 std::int64_t es34_calls() { return g_calls; }

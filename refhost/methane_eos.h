@@ -60,10 +60,10 @@ Solution density(double t, double p, std::int64_t kvl);
 // Molar volume in m3/kmol: 1/density.
 inline double methane_volume(double t, double p, std::int64_t kvl) { return 1.0 / density(t, p, kvl).rho; }
 
-// Number of SIRK_ES34 calls since the host was loaded.
+// Number of SIRK_ES34 calls made on the calling thread since the host was loaded.
 std::int64_t es34_calls();
 // With timing on, SIRK_ES34 adds the wall-clock time of each call to es34_seconds() (for the
-// benchmarks; off by default).
+// benchmarks; off by default). Timing and its total belong to the calling thread.
 void time_es34(bool on);
 double es34_seconds();
 

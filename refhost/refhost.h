@@ -52,14 +52,30 @@ struct Printed {
   std::int64_t gate = -1;
 };
 
+// One gate call, print request or trace line in the order the host received them, with the
+// number of the thread that made it (see thread_number()) and where its content is kept.
+struct Event {
+  enum Kind { Gate, Print, Trace } kind = Gate;
+  std::uint64_t thread = 0;
+  std::int64_t unit = 0;  // trace lines: the unit
+  std::size_t index = 0;  // into gate_calls, printed or trace[unit]
+};
+
 // What the host saw since the last reset.
 struct Record {
   std::vector<GateCall> gate_calls;
   std::vector<Printed> printed;
   std::map<std::int64_t, std::vector<std::string>> trace;  // lines per unit
+  std::vector<Event> events;                               // all of them in arrival order
 };
 
+// The record. The gate, print request and line writer may be called from any thread (each
+// entry is added under a lock); read the record when no thread is calling the library.
 Record& record();
+
+// A small number for the calling thread, the one the record's events carry: 1 for the first
+// thread that asks or records, 2 for the next, and so on.
+std::uint64_t thread_number();
 
 // Restores every block to its defaults (ZEL_ERROUT to blanks), clears the record, and puts
 // the gate back under its level policy.

@@ -29,7 +29,7 @@ double word_real(const kova_word* w) {
   return v;
 }
 
-kova::refhost::IdealGasCall g_last;
+thread_local kova::refhost::IdealGasCall g_last;
 
 }  // namespace
 

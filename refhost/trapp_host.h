@@ -17,6 +17,7 @@ struct IdealGasCall {
   const kova_word* pair_block[4] = {};     // the four blocks of the (block, integer) pairs
   std::int64_t pair_int[4] = {};
 };
+// The last call made on the calling thread.
 const IdealGasCall& last_ideal_gas_call();
 
 }  // namespace kova::refhost

@@ -11,9 +11,10 @@
 namespace kova::refhost {
 
 namespace {
-WaterCalls g_calls;
-bool g_timed = false;
-double g_seconds = 0.0;
+// Per calling thread: the equation of state itself keeps no state.
+thread_local WaterCalls g_calls;
+thread_local bool g_timed = false;
+thread_local double g_seconds = 0.0;
 }  // namespace
 
 WaterCalls water_calls() { return g_calls; }

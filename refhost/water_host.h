@@ -10,11 +10,12 @@ struct WaterCalls {
   std::int64_t es15 = 0;   // molar-volume evaluations
   std::int64_t psat = 0;   // saturation-pressure evaluations
 };
-// Calls since the last reset_water_calls().
+// Calls made on the calling thread since its last reset_water_calls().
 WaterCalls water_calls();
 void reset_water_calls();
 // Wall-clock seconds spent inside both routines while timing is on (off by default: the
-// clock is read only when asked), for the benchmarks' share of the time in the host.
+// clock is read only when asked), for the benchmarks' share of the time in the host; per
+// calling thread.
 void time_water(bool on);
 double water_seconds();
 

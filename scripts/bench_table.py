@@ -73,7 +73,7 @@ def main(path):
     rows = []
     for name, t in med.items():
         base, args = split(name)
-        if base.endswith("_bare"):
+        if base.endswith("_bare") or base.startswith("BM_threads_"):
             continue
         routine, size = label(base, args)
         bare_name = None
@@ -123,6 +123,28 @@ def main(path):
           ", ".join(f"{r} N={s}: {x:.2f}" for x, r, s in worst[:8]))
     over = [w for w in worst if w[0] > 1.2]
     print(f"{len(over)} of {len(worst)} closed-form cases above 1.2.")
+    scaling_table(data)
+
+
+def scaling_table(data):
+    """Calls per second (all threads together, wall time) of the many-threads benchmarks."""
+    rate = {}
+    for b in data["benchmarks"]:
+        name = b.get("run_name", b["name"])
+        if not name.startswith("BM_threads_") or b.get("aggregate_name", "median") != "median":
+            continue
+        rate.setdefault(split(name)[0].removeprefix("BM_threads_"), {})[int(name.rsplit(":", 1)[1])] = \
+            b["items_per_second"]
+    if not rate:
+        return
+    print()
+    print("| routine | 1 thread calls/s | 2 threads | 4 threads | 2 threads / 1 | 4 threads / 1 |")
+    print("|---|---:|---:|---:|---:|---:|")
+    for routine, r in sorted(rate.items()):
+        one = r.get(1)
+        cells = [f"{r[k]:,.0f}" if k in r else "" for k in (1, 2, 4)]
+        ratios = [f"{r[k] / one:.2f}" if one and k in r else "" for k in (2, 4)]
+        print(f"| KOVA_{routine} | " + " | ".join(cells + ratios) + " |")
 
 
 if __name__ == "__main__":

@@ -32,7 +32,9 @@ extern "C" {
 /* ------------------------------------------------------------ exported data blocks
    All are zero when the library is loaded. */
 
-/* State of the last corresponding-states (TRAPP) engine call: 13 reals. */
+/* State of the last corresponding-states (TRAPP) engine call: 13 reals, written whole at
+   the end of each engine call. With several threads calling, it holds the state of the last
+   engine call of any thread. */
 extern KOVA_API double KOVA_PRT1[13];
 /* Water viscosity and thermal-conductivity work data, filled by the host before the first
    water call (coefficients of the 1985 water formulations). */

@@ -21,10 +21,11 @@ namespace {
 
 constexpr RoutineId kMul005{"MUL0    05      "};
 
-// Status of the reduced-temperature band, kept from one call to the next and shown only in
+// Status of the reduced-temperature band, kept from one call to the next (by each calling
+// thread) and shown only in
 // the trace: 0 once a reduced temperature falls outside 0.76..0.98, -1 once the matching
 // warning has been printed, otherwise as it was.
-std::int64_t band_status = 0;
+thread_local std::int64_t band_status = 0;
 
 constexpr double kDefaultTc = 507.4;
 constexpr double kDefaultPc = 2968820.0;
@@ -36,8 +37,8 @@ constexpr double kTrHigh = 0.98;
 
 // Limits the reduced temperature to the correlation's band as the model does: above one it
 // is set to 1.0, from 0.98 up to one to 0.98; below 0.76 it is kept. Warns (word-56 rule)
-// and updates the band status.
-double band(const Diag& diag, double tr) {
+// and sets status to the new band status.
+double band(const Diag& diag, double tr, std::int64_t& status) {
   std::int64_t num = 0;
   std::string_view layout;
   if (tr > 1.0) {
@@ -57,8 +58,7 @@ double band(const Diag& diag, double tr) {
   } else {
     return tr;
   }
-  band_status = 0;
-  if (diag.range_warning(num, layout, {})) band_status = -1;
+  status = diag.range_warning(num, layout, {}) ? -1 : 0;
   return tr;
 }
 
@@ -80,6 +80,11 @@ void mul005(const double* T, const std::int64_t* N, const std::int64_t* IDX, con
     for (std::int64_t i = 1; i <= n; ++i) host::trace(unit, "5X ' IDX(' I5 ')=' I5", {i, idx(i)});
     host::trace(unit, "5X '          T=' G13.5", {*T});
   }
+
+  // The band status of this call, stored when a reduced temperature fell outside the band
+  // (the common path does not touch the thread's stored status).
+  constexpr std::int64_t kUnchanged = 1;
+  std::int64_t status = kUnchanged;
 
   const double marker = host::missing_marker();
   MissingReport report(diag, "6X 'VISCOSITY MODEL MUL0LEST HAS MISSING PARAMETERS:' /", /*zero19=*/true);
@@ -106,8 +111,9 @@ void mul005(const double* T, const std::int64_t* N, const std::int64_t* IDX, con
       mul(i) = 0.0;
       continue;
     }
-    mul(i) = letsou_stiel(band(plain, tr), tc(c), pc(c), mw(c), omega(c));
+    mul(i) = letsou_stiel(band(plain, tr, status), tc(c), pc(c), mw(c), omega(c));
   }
+  if (status != kUnchanged) band_status = status;
 
   if (tracing) {
     for (std::int64_t i = 1; i <= n; ++i) host::trace(unit, "5X ' MUL(' I5 ')=' G13.5", {i, mul(i)});

@@ -121,10 +121,7 @@ void muv005(const double* T, const double* PRES, const std::int64_t* N, const st
   for (std::int64_t i = 1; i <= n; ++i) {
     const std::int64_t c = idx(i);
     // Each entry's parameters are tested just before it is calculated.
-    if (flag(c) != 1.0) {
-      flag(c) = 1.0;
-      check_component(report, c, p, *IDSET, cid);
-    }
+    host::check_once(flag, c, [&] { check_component(report, c, p, *IDSET, cid); });
     const double tc = p.tc(c), pc = p.pc(c), mw = p.mw(c), pi = pres(i);
     const double tr = *T / tc;
     double result = std::nan("");

@@ -27,9 +27,10 @@ constexpr RoutineId kKv006{"KV00    6       "};
 constexpr RoutineId kKv202{"KV20    2       "};
 constexpr RoutineId kKv204{"KV20    4       "};
 
-// Status of KOVA_KV202, kept from one call to the next and shown only in its trace: 0 once
-// a reduced density reaches 2.8, -1 once the density warning has been printed.
-std::int64_t kv202_status = 0;
+// Status of KOVA_KV202, kept from one call to the next (by each calling thread) and shown
+// only in its trace: 0 once a reduced density reaches 2.8, -1 once the density warning has
+// been printed.
+thread_local std::int64_t kv202_status = 0;
 
 constexpr double kDefaultTc = 507.4;
 constexpr double kDefaultZc = 0.26;
@@ -44,9 +45,12 @@ struct Params {
 // messages 1 to 4).
 void check_component(MissingReport& report, std::int64_t c, const Params& p, CidTable cid) {
   const double marker = host::missing_marker();
-  // The common case, nothing missing, reads no identifier words.
-  if (!host::missing_equal(p.tc(c), marker) && !host::missing_equal(p.zc(c), marker) &&
-      !host::missing_equal(p.vc(c), marker) && !host::missing_equal(p.mw(c), marker))
+  // The common case, nothing missing, reads no identifier words. Without check flags
+  // (KOVA_KV202) another thread may be writing a default: the words are read atomically.
+  if (!host::missing_equal(host::shared_load(p.tc(c)), marker) &&
+      !host::missing_equal(host::shared_load(p.zc(c)), marker) &&
+      !host::missing_equal(host::shared_load(p.vc(c)), marker) &&
+      !host::missing_equal(host::shared_load(p.mw(c)), marker))
     return;
   const auto w1 = cid.word1(c), w2 = cid.word2(c);
   report.check(p.tc(c), marker, kDefaultTc, 1, "6X 'TC (DATA SET 1) MISSING FOR COMPONENT ' 2A4", {w1, w2});
@@ -228,7 +232,11 @@ void kv202(const double* X, const std::int64_t* N, const std::int64_t* IDX, cons
   for (std::int64_t i = 1; i <= n; ++i) check_component(report, idx(i), p, cid);
 
   const Pseudo m = pseudo_critical(n, x, idx, p);
-  const double residual = mixture_residual(diag, *RHOMX * m.vc, m, n, idx, cid, &kv202_status);
+  // The status of this call, stored when the density test set it.
+  constexpr std::int64_t kUnchanged = 1;
+  std::int64_t status = kUnchanged;
+  const double residual = mixture_residual(diag, *RHOMX * m.vc, m, n, idx, cid, &status);
+  if (status != kUnchanged) kv202_status = status;
   *KVMX = *KVMXLP + residual;
   if (tracing) host::trace(unit, "5X '     KVMXPC=' G13.5 '        KER=' I5", {residual, kv202_status});
 }

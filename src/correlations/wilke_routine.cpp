@@ -42,6 +42,7 @@ class Messages {
   // and after printing. first: the form with the header (empty when there is one form).
   void send(std::int64_t cls, std::int64_t num, bool zero_before, bool zero_after, std::string_view first,
             std::string_view later, std::initializer_list<Item> items) {
+    const host::MessageLock lock;
     if (zero_before) host::zero_word19();
     if (diag_.gate(cls, num) == 0) return;
     diag_.print(count_ == 0 && !first.empty() ? first : later, items);
@@ -124,13 +125,20 @@ double dipole(const Params& p, std::int64_t c) {
 // component was checked) leave the reference component's parameters instead.
 void estimate_stockmayer(std::int64_t c, const Params& p) {
   const double marker = host::missing_marker();
-  if (!host::missing_not_below(p.eps(c), marker) && !host::missing_not_below(p.sigma(c), marker)) return;
+  // Another thread may be writing the estimate: read atomically, estimate under the lock.
+  const auto complete = [&] {
+    return !host::missing_not_below(host::shared_load(p.stk(2 * c - 1)), marker) &&
+           !host::missing_not_below(host::shared_load(p.stk(2 * c)), marker);
+  };
+  if (complete()) return;
+  const host::MessageLock lock;
+  if (complete()) return;
   const double tb = p.tb(c), vb = p.vb(c);
   Stockmayer s{kDefaultEps, kDefaultSigma};
   if (tb > 0.0 && vb > 0.0 && !host::missing_not_below(tb, marker) && !host::missing_not_below(vb, marker))
     s = stockmayer_from_boiling_point(dipole(p, c), tb, vb);
-  p.stk(2 * c - 1) = s.eps_k;
-  p.stk(2 * c) = s.sigma;
+  host::shared_store(p.stk(2 * c - 1), s.eps_k);
+  host::shared_store(p.stk(2 * c), s.sigma);
 }
 
 }  // namespace
@@ -163,7 +171,10 @@ void muv201(const double* T, const double* X, const std::int64_t* N, const std::
   comps.reserve(static_cast<std::size_t>(n > 0 ? n : 0));
   for (std::int64_t i = 1; i <= n; ++i) {
     const std::int64_t c = idx(i);
-    comps.push_back({x(i), muvlp(i), p.mw(c), dipole(p, c), {p.eps(c), p.sigma(c)}});
+    // An estimate that is still incomplete (not a number) is made again in every call, so
+    // another thread may be rewriting it: read atomically.
+    comps.push_back({x(i), muvlp(i), p.mw(c), dipole(p, c),
+                     {host::shared_load(p.stk(2 * c - 1)), host::shared_load(p.stk(2 * c))}});
   }
   double mix = wilke_brokaw(*T, comps);
   if (!std::isfinite(mix)) {

@@ -190,6 +190,7 @@ void muv202(const double*, const double* X, const std::int64_t* N, const std::in
   if (!usable_xi(xi)) {
     // No residual can be formed (an empty list, zero mole-fraction sums, zero or negative
     // critical constants): the mixture keeps its low-pressure viscosity.
+    const host::MessageLock lock;
     host::zero_word19();
     diag.message(2, 5,
                  "6X 'DENSE-GAS RESIDUAL OF VAPOR MIXTURE VISCOSITY CANNOT BE' / "

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 namespace kova::host {
 
@@ -12,11 +13,25 @@ constexpr std::int64_t kZero = 0;
 constexpr std::int64_t kOne = 1;
 constexpr std::int64_t kClosingTwo = 2;
 constexpr std::int64_t kClosingOne = 1;
+
+std::recursive_mutex& message_mutex() {
+  static std::recursive_mutex m;
+  return m;
+}
 }  // namespace
 
-void zero_word19() { set_real_word(ZEL_ERRTWO, 19, 0.0); }
+std::atomic<std::int64_t> detail::checks_in_progress{0};
+
+MessageLock::MessageLock() { message_mutex().lock(); }
+MessageLock::~MessageLock() { message_mutex().unlock(); }
+
+void zero_word19() {
+  const MessageLock lock;
+  set_real_word(ZEL_ERRTWO, 19, 0.0);
+}
 
 std::int64_t print_lines(std::span<const std::string> lines) {
+  const MessageLock lock;
   const std::int64_t n = std::min<std::int64_t>(static_cast<std::int64_t>(lines.size()), kBufferLines);
   char* buffer = reinterpret_cast<char*>(ZEL_ERROUT);
   for (std::int64_t k = 0; k < n; ++k) {
@@ -31,6 +46,7 @@ std::int64_t print_lines(std::span<const std::string> lines) {
 }
 
 std::int64_t Diag::gate_with(std::int64_t cls, std::int64_t num, Closing closing) const {
+  const MessageLock lock;
   const kova_word* word = hostword_ == HostWord::Global7 ? &ZEL_GLOBAL[7] : &ZEL_PPRIV[7];
   const void* last = closing == Closing::Word19 ? static_cast<const void*>(&ZEL_ERRTWO[19])
                      : closing == Closing::One  ? static_cast<const void*>(&kClosingOne)
@@ -47,6 +63,7 @@ std::int64_t Diag::print(std::string_view layout, std::span<const Item> items) c
 
 bool Diag::message(std::int64_t cls, std::int64_t num, std::string_view layout,
                    std::span<const Item> items) const {
+  const MessageLock lock;
   if (gate(cls, num) == 0) return false;
   print(layout, items);
   return true;
@@ -54,6 +71,7 @@ bool Diag::message(std::int64_t cls, std::int64_t num, std::string_view layout,
 
 bool Diag::message_if_one(std::int64_t cls, std::int64_t num, std::string_view layout,
                           std::span<const Item> items) const {
+  const MessageLock lock;
   if (gate(cls, num) != 1) return false;
   print(layout, items);
   return true;
@@ -61,6 +79,7 @@ bool Diag::message_if_one(std::int64_t cls, std::int64_t num, std::string_view l
 
 bool Diag::range_warning(std::int64_t num, std::string_view layout, std::span<const Item> items) const {
   if (!range_warnings_on()) return false;
+  const MessageLock lock;
   gate_with(5, num, Closing::Two);  // asked for the host's records; its answer is not consulted
   print(layout, items);
   return true;
@@ -72,6 +91,7 @@ bool MissingReport::report(std::int64_t num, std::string_view line, std::span<co
 
 bool MissingReport::report_as(std::int64_t cls, std::int64_t num, std::string_view line,
                               std::span<const Item> items) {
+  const MessageLock lock;
   if (zero19_) zero_word19();
   if (diag_.gate(cls, num) == 0) return false;
   if (count_ == 0) {

@@ -1,7 +1,17 @@
 // The diagnostic sequence shared by every routine: gate call, message buffer, print
 // request, the missing-parameter reporter and the range-warning rule.
+//
+// Threads. Any number of threads may call the routines at once. One lock, the message
+// lock, serialises everything a routine does to what the host shares between threads on
+// the rare path: each message sequence (word 19 set to 0.0, gate call, buffer written,
+// print request, word 19 set to 0.0 again) runs whole under it, so the host's gate and
+// print request are never entered by two threads at once; trace lines are written under it;
+// a component's parameters are checked (defaults written back, check flag set) under it,
+// once, by the first thread to get there. The common path (flags set, nothing missing, no
+// message) takes no lock: it reads check flags and parameters with acquire loads.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -25,6 +35,64 @@ enum class HostWord {
   Ppriv7,   // ZEL_PPRIV word 7 (most routines)
   Global7,  // ZEL_GLOBAL word 7
 };
+
+// Holds the message lock for its lifetime. The lock is recursive: a message sequence may
+// be nested inside a parameter check that already holds it.
+class MessageLock {
+ public:
+  MessageLock();
+  ~MessageLock();
+  MessageLock(const MessageLock&) = delete;
+  MessageLock& operator=(const MessageLock&) = delete;
+};
+
+// ---------------------------------------------------------------- host values shared by threads
+// A host array element that another thread may write while this one reads it (a check flag,
+// a parameter that may receive a default): read and written atomically, without a lock.
+inline double shared_load(const double& v) {
+  return std::atomic_ref<double>(const_cast<double&>(v)).load(std::memory_order_acquire);
+}
+inline void shared_store(double& v, double value) {
+  std::atomic_ref<double>(v).store(value, std::memory_order_release);
+}
+
+namespace detail {
+// The number of parameter checks in progress (each under the message lock). A check sets the
+// component's flag before it writes the defaults, so a flag seen set while a check is in
+// progress may not yet have its defaults behind it.
+extern std::atomic<std::int64_t> checks_in_progress __attribute__((visibility("hidden")));
+}  // namespace detail
+
+// A parameter check of one component: holds the message lock and counts as in progress.
+class CheckScope {
+ public:
+  CheckScope() { detail::checks_in_progress.fetch_add(1, std::memory_order_relaxed); }
+  ~CheckScope() { detail::checks_in_progress.fetch_sub(1, std::memory_order_release); }
+  CheckScope(const CheckScope&) = delete;
+  CheckScope& operator=(const CheckScope&) = delete;
+
+ private:
+  MessageLock lock_;  // taken first, released last
+};
+
+// Whether component c's flag is set (exactly 1.0) with its check finished, so that its
+// parameters, defaults included, may be read without the lock.
+inline bool checked(Reals flag, std::int64_t c) {
+  return shared_load(flag(c)) == 1.0 && detail::checks_in_progress.load(std::memory_order_acquire) == 0;
+}
+
+// Component c's check, once: when its flag is not set, sets it to 1.0 and calls fn(), both
+// under the message lock; a thread that finds the flag set by another thread meanwhile does
+// nothing. Returns whether fn was called.
+template <class Fn>
+bool check_once(Reals flag, std::int64_t c, Fn&& fn) {
+  if (checked(flag, c)) return false;
+  const CheckScope scope;
+  if (shared_load(flag(c)) == 1.0) return false;
+  shared_store(flag(c), 1.0);
+  fn();
+  return true;
+}
 
 // Sets ZEL_ERRTWO word 19, the message work value, to 0.0.
 void zero_word19();
@@ -114,10 +182,14 @@ class MissingReport {
   // Not-below test with a default: when value is not less than the marker (equal, greater
   // or NaN), writes the default into the caller's element first, then reports under the
   // given class. Returns whether the value was missing.
+  // Another thread may be writing the same default: the element is read atomically, and
+  // written and reported under the message lock by the one thread that still finds it missing.
   bool check_not_below(double& value, double marker, double fallback, std::int64_t cls, std::int64_t num,
                        std::string_view line, std::initializer_list<Item> items) {
-    if (!missing_not_below(value, marker)) return false;
-    value = fallback;
+    if (!missing_not_below(shared_load(value), marker)) return false;
+    const MessageLock lock;
+    if (!missing_not_below(shared_load(value), marker)) return false;
+    shared_store(value, fallback);
     report_as(cls, num, line, items);
     return true;
   }
@@ -126,8 +198,10 @@ class MissingReport {
   // the caller's element first, then reports. Returns whether the value was missing.
   bool check(double& value, double marker, double fallback, std::int64_t num,
              std::string_view line, std::initializer_list<Item> items) {
-    if (!missing_equal(value, marker)) return false;
-    value = fallback;
+    if (!missing_equal(shared_load(value), marker)) return false;
+    const MessageLock lock;
+    if (!missing_equal(shared_load(value), marker)) return false;
+    shared_store(value, fallback);
     report(num, line, items);
     return true;
   }
@@ -143,13 +217,20 @@ class MissingReport {
 };
 
 // Visits the list entries whose component has not been checked yet (flag not exactly 1.0),
-// in list order, setting the flag to 1.0 before the visit: fn(i, c) with c = IDX(i).
+// in list order, setting the flag to 1.0 before the visit: fn(i, c) with c = IDX(i). When
+// every flag is set (the common path) it reads them and returns; otherwise the whole pass
+// runs as one check under the message lock, so that the messages of one call stay together
+// and a component is checked by one thread only.
 template <class Fn>
 void for_unchecked(std::int64_t n, Ints idx, Reals flag, Fn&& fn) {
+  bool all_set = true;
+  for (std::int64_t i = 1; i <= n && all_set; ++i) all_set = shared_load(flag(idx(i))) == 1.0;
+  if (all_set && detail::checks_in_progress.load(std::memory_order_acquire) == 0) return;
+  const CheckScope scope;
   for (std::int64_t i = 1; i <= n; ++i) {
     const std::int64_t c = idx(i);
-    if (flag(c) == 1.0) continue;
-    flag(c) = 1.0;
+    if (shared_load(flag(c)) == 1.0) continue;
+    shared_store(flag(c), 1.0);
     fn(i, c);
   }
 }

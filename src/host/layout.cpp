@@ -168,8 +168,9 @@ struct CacheSlot {
 };
 
 const Parsed& parsed_layout(std::string_view layout) {
-  static std::array<CacheSlot, 16> cache;
-  static std::uint64_t clock = 0;
+  // One cache per thread: formatting takes no lock.
+  thread_local std::array<CacheSlot, 16> cache;
+  thread_local std::uint64_t clock = 0;
   ++clock;
   CacheSlot* victim = &cache[0];
   for (CacheSlot& slot : cache) {

@@ -1,5 +1,7 @@
 #include "host/trace.h"
 
+#include "host/diag.h"
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -14,7 +16,8 @@ namespace kova::host {
 namespace {
 
 // Units other than 0 and 6 are files fort.n, opened on first use and kept open for
-// appending, as a Fortran runtime keeps a unit connected.
+// appending, as a Fortran runtime keeps a unit connected. Called under the message lock, so
+// a unit is opened once whatever the number of threads.
 std::FILE* unit_file(std::int64_t unit) {
   static std::map<std::int64_t, std::FILE*> files;
   if (unit == 6) return stdout;
@@ -30,6 +33,9 @@ std::FILE* unit_file(std::int64_t unit) {
 }  // namespace
 
 void write_line(std::int64_t unit, std::string_view line) {
+  // One line at a time, under the message lock: lines stay whole, and the host's line
+  // writer is never entered by two threads at once.
+  const MessageLock lock;
   if (ZEL_WRLINE != nullptr) {
     const std::int64_t len = static_cast<std::int64_t>(line.size());
     ZEL_WRLINE(&unit, line.data(), &len);
@@ -43,7 +49,9 @@ void write_line(std::int64_t unit, std::string_view line) {
 }
 
 void trace(std::int64_t unit, std::string_view layout, std::span<const Item> items) {
-  for (const std::string& line : format_layout(layout, items)) write_line(unit, line);
+  const std::vector<std::string> lines = format_layout(layout, items);
+  const MessageLock lock;  // the lines of one layout stay together
+  for (const std::string& line : lines) write_line(unit, line);
 }
 
 void trace_header(std::int64_t unit, const RoutineId& id) {

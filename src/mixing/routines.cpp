@@ -496,10 +496,11 @@ void dl103(const double* T, const double* X, const std::int64_t* N, const std::i
 
 // ============================================================== bio-component viscosity
 namespace {
-// The reciprocal of the solvent mole-fraction total, kept from call to call: a call whose
+// The reciprocal of the solvent mole-fraction total, kept from call to call by each calling
+// thread: a call whose
 // solvent total is below XTOL reuses the one of an earlier call. It starts at 1 (weights
 // taken as they come) and only a finite value is ever stored.
-double stored_reciprocal = 1.0;
+thread_local double stored_reciprocal = 1.0;
 }  // namespace
 
 void mul205(const double* T, const double* X, const std::int64_t* N, const std::int64_t* IDX, const double* MUL,

@@ -35,6 +35,29 @@ constexpr double kDefaultZc = 0.26;
 enum PrtWord { kFx = 0, kHx = 1, kFactor = 2, kMassFactor = 3, kRefValue = 4, kMx = 5, kT0 = 6, kRho0 = 7,
                kDfxDt = 10, kInternal = 11 };
 
+// The words of KOVA_PRT1 that one engine call sets, gathered during the call and written
+// together under the message lock once they are all known: a host reading the block never
+// sees words of two calls made by different threads mixed (words a call does not set keep
+// what they held). With several threads calling, the block holds the state of the last
+// engine call of any thread.
+class PrtWords {
+ public:
+  void set(PrtWord k, double v) {
+    v_[k] = v;
+    mask_ |= 1u << k;
+  }
+  void publish() const {
+    const host::MessageLock lock;
+    for (int k = 0; k < kWords; ++k)
+      if ((mask_ & (1u << k)) != 0) KOVA_PRT1[k] = v_[k];
+  }
+
+ private:
+  static constexpr int kWords = 13;
+  double v_[kWords] = {};
+  unsigned mask_ = 0;
+};
+
 // Checks TC, PC, OMEGA, VC, ZC of every unchecked listed component in that order, writing
 // the defaults and reporting them (class 1, messages 1 to 5).
 void check_params(const Diag& diag, std::string_view header, std::int64_t n, const std::int64_t* IDX,
@@ -84,16 +107,16 @@ void clear_work(const Call& c) {
   c.reset_shape_factors();
 }
 
-void store_state(const EquivalentState& s) {
-  KOVA_PRT1[kFx] = s.m.fx;
-  KOVA_PRT1[kHx] = s.m.hx;
-  KOVA_PRT1[kT0] = s.t0;
-  KOVA_PRT1[kRho0] = s.rho0;
+void store_state(PrtWords& prt, const EquivalentState& s) {
+  prt.set(kFx, s.m.fx);
+  prt.set(kHx, s.m.hx);
+  prt.set(kT0, s.t0);
+  prt.set(kRho0, s.rho0);
 }
 
-void store_mass(const MassScaling& ms) {
-  KOVA_PRT1[kMassFactor] = ms.factor;
-  KOVA_PRT1[kMx] = ms.mx;
+void store_mass(PrtWords& prt, const MassScaling& ms) {
+  prt.set(kMassFactor, ms.factor);
+  prt.set(kMx, ms.mx);
 }
 
 // Mole-fraction sum of ZC over the list.
@@ -198,21 +221,22 @@ void muvl01(const double* T, const double* P, const double* X, const std::int64_
   for (std::int64_t j = 1; j <= n; ++j)
     if (VC[c.comp(j) - 1] <= vmin) vmin = VC[c.comp(j) - 1];
 
+  PrtWords prt;
   const EquivalentState s = solve_equivalent_state(c);
   if (c.host_failed) {  // reported where the host failed
     *MU = 0.0;
     return;
   }
-  store_state(s);
+  store_state(prt, s);
   const MassScaling ms = call_mass_scaling(c, 0, s.m);
-  store_mass(ms);
+  store_mass(prt, ms);
 
   // Correction of the dense term for size differences and the temperature dependence of
   // the energy scaling; 1 when the equivalent state was not found.
   double xeta = 1.0;
   if (s.converged) {
     const double dfdt = fx_temperature_derivative(c, s.m, s.rho0);
-    KOVA_PRT1[kDfxDt] = dfdt;
+    prt.set(kDfxDt, dfdt);
     const double vref = vmin == 0.0 ? 1e-04 : vmin;
     double sum = 0.0;
     for (std::int64_t j = 1; j <= n; ++j) sum += X[j - 1] * std::cbrt(VC[c.comp(j) - 1] / vref);
@@ -222,8 +246,9 @@ void muvl01(const double* T, const double* P, const double* X, const std::int64_
            std::sqrt(std::fabs((1.0 - 1.5 * c.t * dfdt / s.m.fx) * zm / c.ref.zc0));
   }
   const double eta0 = eta_ref(s.t0, s.rho0, xeta, c.ref.m0);
-  KOVA_PRT1[kFactor] = xeta;
-  KOVA_PRT1[kRefValue] = eta0;
+  prt.set(kFactor, xeta);
+  prt.set(kRefValue, eta0);
+  prt.publish();
   *MU = eta0 * ms.factor * 1e-07;
   if (!std::isfinite(*MU)) {
     // Zero or negative critical constants, mole fractions summing to zero or a temperature
@@ -257,6 +282,7 @@ void kvl01(const double* T, const double* P, const double* X, const std::int64_t
     return;
   }
 
+  PrtWords prt;
   const EquivalentState s = solve_equivalent_state(c);
   if (c.host_failed) {  // reported where the host failed
     *K = 0.0;
@@ -264,9 +290,9 @@ void kvl01(const double* T, const double* P, const double* X, const std::int64_t
     return;
   }
   *KCONV = s.converged ? 1 : 0;
-  store_state(s);
+  store_state(prt, s);
   const MassScaling ms = call_mass_scaling(c, 1, s.m);
-  store_mass(ms);
+  store_mass(prt, ms);
 
   const LambdaRef ref = lambda_ref(s.t0, s.rho0, c.ref.m0);
   const double internal = internal_conductivity(c, N, ref.eta_d);
@@ -277,14 +303,15 @@ void kvl01(const double* T, const double* P, const double* X, const std::int64_t
 
   // The correction factor is formed whether or not the equivalent state converged.
   const double dfdt = fx_temperature_derivative(c, s.m, s.rho0);
-  KOVA_PRT1[kDfxDt] = dfdt;
+  prt.set(kDfxDt, dfdt);
   const double g = (1.0 - c.t * dfdt / s.m.fx) * c.ref.zc0 / mixture_zc(c);
   const double xlambda = std::sqrt(g) * g;
 
-  KOVA_PRT1[kFactor] = xlambda;
-  KOVA_PRT1[kMassFactor] = ms.factor;
-  KOVA_PRT1[kRefValue] = ref.lambda;
-  KOVA_PRT1[kInternal] = internal;
+  prt.set(kFactor, xlambda);
+  prt.set(kMassFactor, ms.factor);
+  prt.set(kRefValue, ref.lambda);
+  prt.set(kInternal, internal);
+  prt.publish();
   *K = ref.lambda * ms.factor * xlambda + internal;
   if (!std::isfinite(*K)) {  // as in the viscosity engine
     *K = 0.0;

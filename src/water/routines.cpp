@@ -30,12 +30,12 @@ constexpr RoutineId kSrthet{"SRTH    ET      "};
 // states are evaluated at 273.15 K.
 constexpr double kViscosityFloorT = 273.15;
 
-// The scaled equation's theta and S, kept from one call to the next.
-double g_theta = 0.0;
-double g_s = 0.0;
+// The scaled equation's theta and S, kept from one call to the next by each calling thread.
+thread_local double g_theta = 0.0;
+thread_local double g_s = 0.0;
 
-// Work words handed to the host's equation of state.
-double g_work[9] = {};
+// Work words handed to the host's equation of state, one set per calling thread.
+thread_local double g_work[9] = {};
 
 Diag diag_of(const RoutineId& id, const std::int64_t& kdiag) {
   return Diag(id, &kdiag, Closing::One, HostWord::Global7);
@@ -141,7 +141,9 @@ void viscosity_range_check(const Diag& diag, double t, double p, std::int64_t kv
   const double tmin = block_word(KOVA_H2OMU0, 4), t1 = block_word(KOVA_H2OMU0, 5), t2 = block_word(KOVA_H2OMU0, 6),
                tmax = block_word(KOVA_H2OMU0, 7);
   const bool inside = t >= tmin && ((p <= p1 && t <= t1) || (p <= p2 && t <= t2) || (p <= p3 && t <= tmax));
-  if (inside || diag.gate(3, 1) == 0) return;
+  if (inside) return;
+  const host::MessageLock lock;  // gate and print are one message sequence
+  if (diag.gate(3, 1) == 0) return;
   const std::string head = kvl == 1 ? "6X 'WATER VAPOR VISCOSITY MODEL, MUV0H2O' / "
                                     : "6X 'WATER LIQUID VISCOSITY MODEL, MUL0H2O' / ";
   if (t > tmax) {

@@ -57,7 +57,8 @@ bool h2ochi(double t, double p, double tbar, double pbar, std::int64_t mode, std
 void h2okdf(double t, double p, double pbar, double rhobar, double& dvdt, std::int64_t kvl, std::int64_t kdiag,
             std::int64_t& ker, double& chi, double& dpdt);
 
-// What the scaled-equation routines keep between calls: the last theta and S.
+// What the scaled-equation routines keep between calls, for each calling thread: the last
+// theta and S.
 double stored_theta();
 double stored_s();
 // Sets both to zero, as when the library is loaded (for tests).
