@@ -30,7 +30,8 @@ cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan -j"$jobs" --output-on-failure --no-tests=error
 
 echo "== thread-sanitizer build: the many-threads stress test alone (no address randomisation, for TSan)"
-cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOVA_SANITIZE=thread -DKOVA_BUILD_CLI=OFF >/dev/null
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOVA_SANITIZE=thread -DKOVA_BUILD_TESTS=ON -DKOVA_BUILD_CLI=OFF \
+  -DKOVA_BUILD_FUZZ=OFF >/dev/null
 cmake --build build-tsan -j"$jobs" --target kova_threads_test
 TSAN_OPTIONS="halt_on_error=1" setarch "$(uname -m)" -R build-tsan/tests/kova_threads_test
 
