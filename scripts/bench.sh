@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKOVA_BUILD_BENCH=ON -DKOVA_BUILD_TESTS=OFF \
-  -DKOVA_BUILD_CLI=OFF >/dev/null
+  -DKOVA_BUILD_CLI=OFF -DKOVA_SANITIZE= -DKOVA_BUILD_FUZZ=OFF >/dev/null
 cmake --build build-bench -j2 --target kova_bench >/dev/null
 LD_LIBRARY_PATH=build-bench build-bench/bench/kova_bench --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true --benchmark_min_time=0.2 --benchmark_format=json \

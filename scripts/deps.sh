@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(cmake make g++ gfortran libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
           libudunits2-dev
-          clang libclang-rt-14-dev valgrind pybind11-dev python3-dev python3-numpy python3-pytest)
+          clang libclang-rt-14-dev valgrind pybind11-dev python3-dev python3-numpy python3-pytest
+          pkg-config dpkg-dev file binutils)
 # The validation report and its test (scripts/report.sh, tests/validation).
 packages+=(python3-matplotlib python3-iapws)
 missing=()

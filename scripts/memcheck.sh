@@ -3,7 +3,7 @@
 # read or write, use of uninitialised memory or leak fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKOVA_BUILD_TESTS=ON -DKOVA_SANITIZE= -DKOVA_BUILD_FUZZ=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target kova_tests >/dev/null
 valgrind --tool=memcheck --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect \
   --track-origins=yes --quiet build/tests/kova_tests --gtest_brief=1 "$@"

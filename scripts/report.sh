@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 py=/usr/bin/python3  # Debian's interpreter, with the Debian packages deps.sh installs
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKOVA_BUILD_CLI=ON -DKOVA_BUILD_PYTHON=ON -DKOVA_SANITIZE= -DKOVA_BUILD_FUZZ=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target kova_python kova_cli >/dev/null
 [ $# -eq 0 ] && rm -f docs/validation/*.png
 MPLBACKEND=Agg "$py" scripts/report.py "$@"

@@ -8,7 +8,7 @@ jobs=$(nproc)
 declare -A flags=([O0]="-O0" [release]="-O2" [native]="-O2 -march=native")
 for name in O0 release native; do
   cmake -S . -B build-repro-"$name" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="${flags[$name]}" \
-    -DKOVA_BUILD_CLI=OFF >/dev/null
+    -DKOVA_BUILD_TESTS=ON -DKOVA_BUILD_CLI=OFF -DKOVA_SANITIZE= -DKOVA_BUILD_FUZZ=OFF >/dev/null
   cmake --build build-repro-"$name" -j"$jobs" --target kova_repro >/dev/null
   (cd build-repro-"$name" && LD_LIBRARY_PATH=. tests/kova_repro > ../build-repro-"$name".txt)
 done

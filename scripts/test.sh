@@ -10,20 +10,28 @@ scripts/deps.sh
 jobs=$(nproc)
 
 echo "== release build (its ctest includes the Python package's pytest run, python_package)"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+# Every option the suite relies on is set here: build/ may have been configured otherwise
+# (scripts/run.sh shares it), and a test run that finds no tests is a failure.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKOVA_BUILD_TESTS=ON -DKOVA_BUILD_CLI=ON -DKOVA_BUILD_PYTHON=ON \
+  -DKOVA_BUILD_FORTRAN_TESTS=ON -DKOVA_SANITIZE= -DKOVA_BUILD_FUZZ=OFF >/dev/null
 cmake --build build -j"$jobs"
-ctest --test-dir build -j"$jobs" --output-on-failure
+ctest --test-dir build -j"$jobs" --output-on-failure --no-tests=error
+
+echo "== installed tree, Debian package and the programs built against them"
+scripts/consumers.sh
 
 echo "== validation report (figures and deviation table against the tests' bounds)"
 MPLBACKEND=Agg /usr/bin/python3 -m pytest -q -p no:warnings tests/validation
 
 echo "== sanitizer build (address, undefined)"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOVA_SANITIZE=address,undefined -DKOVA_BUILD_CLI=OFF >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOVA_SANITIZE=address,undefined -DKOVA_BUILD_TESTS=ON \
+  -DKOVA_BUILD_CLI=OFF -DKOVA_BUILD_FORTRAN_TESTS=ON -DKOVA_BUILD_FUZZ=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan -j"$jobs" --output-on-failure
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan -j"$jobs" --output-on-failure --no-tests=error
 
 echo "== thread-sanitizer build: the many-threads stress test alone (no address randomisation, for TSan)"
-cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOVA_SANITIZE=thread -DKOVA_BUILD_CLI=OFF >/dev/null
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOVA_SANITIZE=thread -DKOVA_BUILD_TESTS=ON -DKOVA_BUILD_CLI=OFF \
+  -DKOVA_BUILD_FUZZ=OFF >/dev/null
 cmake --build build-tsan -j"$jobs" --target kova_threads_test
 TSAN_OPTIONS="halt_on_error=1" setarch "$(uname -m)" -R build-tsan/tests/kova_threads_test
 
