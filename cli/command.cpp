@@ -94,6 +94,33 @@ std::string plain_parse_error(const CLI::ParseError& e) {
   return what;
 }
 
+// For an option the command does not have ("kova trapp --temp 300"): "unknown option
+// \"--temp\" (did you mean \"--t\"?) ..." with the nearest of the command's own options, or
+// an empty string when every option given is the command's.
+std::string unknown_option(const CLI::App& app, const CLI::App& sub, int argc, char** argv) {
+  std::vector<std::string> known, shown;
+  for (const CLI::Option* o : sub.get_options()) {
+    // Long names only: one-letter names are all within one edit of each other.
+    if (o->get_name() == "--help") continue;  // not what a mistyped option meant
+    for (const std::string& l : o->get_lnames()) {
+      known.push_back("--" + l);
+      shown.push_back(o->get_name());
+    }
+  }
+  for (int k = 2; k < argc; ++k) {
+    const std::string a = argv[k];
+    double number = 0.0;
+    if (a == "--") break;
+    if (a.size() < 2 || a[0] != '-' || calc::parse_real(a, number)) continue;
+    // "--t=300" and "-T300" name the options "--t" and "-T".
+    const std::string name = a[1] == '-' ? a.substr(0, a.find('=')) : a.substr(0, 2);
+    if (sub.get_option_no_throw(name) != nullptr || app.get_option_no_throw(name) != nullptr) continue;
+    return "unknown option \"" + name + "\" for " + sub.get_name() + calc::did_you_mean(name, known, shown) +
+           " (kova " + sub.get_name() + " --help lists the options)";
+  }
+  return {};
+}
+
 }  // namespace
 
 int run_main(int argc, char** argv, std::ostream& out, std::ostream& err) {
@@ -161,6 +188,9 @@ int run_main(int argc, char** argv, std::ostream& out, std::ostream& err) {
   for (const Entry& e : entries) command_names.push_back(e.reg->name);
   try {
     app.parse(argc, argv);
+  } catch (const UsageError& e) {
+    // A value option's text that cannot be read (add_list, add_positive).
+    return fail(e.what(), 2);
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e, out, err);  // --help
     // An unknown command otherwise reads as a missing one.
@@ -168,6 +198,13 @@ int run_main(int argc, char** argv, std::ostream& out, std::ostream& err) {
       return fail("unknown command \"" + std::string(argv[1]) + "\"" + calc::did_you_mean(argv[1], command_names) +
                       " (kova --help lists the commands)",
                   2);
+    // A mistyped option is reported as what is wrong, not the required option it left out.
+    if (argc > 2)
+      for (const Entry& en : entries)
+        if (en.reg->name == argv[1]) {
+          const std::string unknown = unknown_option(app, *en.sub, argc, argv);
+          if (!unknown.empty()) return fail(unknown, 2);
+        }
     return fail(plain_parse_error(e), 2);
   }
   if (version) {
@@ -243,30 +280,6 @@ int run_main(int argc, char** argv, std::ostream& out, std::ostream& err) {
 
 // ---------------------------------------------------------------- shared options
 
-const CLI::Validator& positive_number() {
-  static const CLI::Validator v(
-      [](std::string& s) -> std::string {
-        double d = 0.0;
-        if (!calc::parse_real(s, d)) return "not a finite number: " + s;
-        if (d <= 0.0) return "must be positive: " + s;
-        return {};
-      },
-      "POSITIVE");
-  return v;
-}
-
-const CLI::Validator& non_negative_number() {
-  static const CLI::Validator v(
-      [](std::string& s) -> std::string {
-        double d = 0.0;
-        if (!calc::parse_real(s, d)) return "not a finite number: " + s;
-        if (d < 0.0) return "must not be negative: " + s;
-        return {};
-      },
-      "NONNEGATIVE");
-  return v;
-}
-
 CLI::Option* add_components(CLI::App& app, std::vector<std::string>& components) {
   return app
       .add_option("-c,--components", components,
@@ -279,11 +292,9 @@ CLI::Option* add_components(CLI::App& app, std::vector<std::string>& components)
 CLI::Option* add_mixture(CLI::App& app, calc::Composition& c, bool with_composition) {
   CLI::Option* o = add_components(app, c.components);
   if (with_composition) {
-    CLI::Option* x = add_list(app, "-x,--x", c.x, "mole fractions in the order of --components, comma-separated",
-                              non_negative_number());
-    CLI::Option* w = add_list(app, "-w,--w", c.w,
-                              "mass fractions in the order of --components, comma-separated (instead of --x)",
-                              non_negative_number());
+    CLI::Option* x = add_list(app, "-x,--x", c.x, "mole fractions in the order of --components, comma-separated");
+    CLI::Option* w =
+        add_list(app, "-w,--w", c.w, "mass fractions in the order of --components, comma-separated (instead of --x)");
     x->excludes(w);
     app.add_flag("--normalize", c.normalize,
                  "scale --x or --w to a sum of 1 (fractions that do not quite sum to 1, or percentages)");
@@ -294,7 +305,7 @@ CLI::Option* add_mixture(CLI::App& app, calc::Composition& c, bool with_composit
 CLI::Option* MixtureOptions::add_to(CLI::App& app, bool with_composition) {
   CLI::Option* c = add_components(app, components);
   if (with_composition)
-    add_list(app, "-x,--x", x, "mole fractions in the order of --components, comma-separated", non_negative_number());
+    add_list(app, "-x,--x", x, "mole fractions in the order of --components, comma-separated");
   return c;
 }
 
@@ -339,13 +350,50 @@ void add_molar_volume(CLI::App& app, States& states, double& volume, double& den
   }
 }
 
-CLI::Option* add_list(CLI::App& app, const std::string& names, std::vector<double>& values, const std::string& help,
-                      const CLI::Validator& check) {
-  return app.add_option(names, values, help)->delimiter(',')->check(check);
+namespace {
+
+// The name an option's messages use: its last long name ("-x,--x" is "--x").
+std::string flag_of(const std::string& names) { return names.substr(names.rfind(',') + 1); }
+
+// The help of a value option with what its values may be.
+std::string value_help(const std::string& flag, const std::string& help, bool list) {
+  const std::string_view unit = calc::quantity_of(flag).unit;
+  if (unit.empty()) return help;
+  const std::string example = unit == "Pa s"      ? "0.3cP"
+                              : unit == "N/m"     ? "20mN/m"
+                              : unit == "Pa"      ? "1atm"
+                              : unit == "m3/kmol" ? "120cm3/mol"
+                              : unit == "m2/s"    ? "0.1cm2/s"
+                                                  : "0.1W/(m K)";
+  return help + (list ? "; each value may carry its unit, e.g. " + example +
+                            " (the values are split at commas; no unit has one)"
+                      : "; may carry its unit, e.g. " + example);
+}
+
+}  // namespace
+
+CLI::Option* add_list(CLI::App& app, const std::string& names, std::vector<double>& values, const std::string& help) {
+  const std::string flag = flag_of(names);
+  return app
+      .add_option_function<std::vector<std::string>>(
+          names, [&values, flag](const std::vector<std::string>& items) { values = calc::read_values(flag, items); },
+          value_help(flag, help, true))
+      ->delimiter(',')
+      ->type_name(calc::quantity_of(flag).unit.empty() ? "NUMBER" : "VALUE");
 }
 
 CLI::Option* add_positive(CLI::App& app, const std::string& names, double& value, const std::string& help) {
-  return app.add_option(names, value, help)->check(positive_number());
+  const std::string flag = flag_of(names);
+  return app
+      .add_option_function<std::string>(
+          names,
+          [&value, flag](const std::string& text) {
+            const std::vector<double> v = calc::read_values(flag, {text});
+            if (v.size() != 1) throw UsageError(flag + ": one value, not " + std::to_string(v.size()));
+            value = v.front();
+          },
+          value_help(flag, help, false))
+      ->type_name("VALUE");
 }
 
 // ---------------------------------------------------------------- output

@@ -149,15 +149,12 @@ CLI::Option* add_phase(CLI::App& app, std::string& phase);
 // --volume (m3/kmol) or --density (kmol/m3), and with a pressure target also --p (Pa): at
 // most one of them, positive; each may be swept.
 void add_molar_volume(CLI::App& app, States& states, double& volume, double& density, double* pressure = nullptr);
-// A comma-separated list of finite reals (e.g. one per component), checked with the validator.
-CLI::Option* add_list(CLI::App& app, const std::string& names, std::vector<double>& values, const std::string& help,
-                      const CLI::Validator& check);
-// A further positive real option with its unit shown in the help.
+// A value option (calc::quantity_of names its unit and bound): a comma-separated list (e.g.
+// one value per component) or one value. Each value is a bare number in the option's SI unit
+// or carries its own unit ("0.3cP,0.5 cP"), read and checked by calc::read_values; the help
+// says so.
+CLI::Option* add_list(CLI::App& app, const std::string& names, std::vector<double>& values, const std::string& help);
 CLI::Option* add_positive(CLI::App& app, const std::string& names, double& value, const std::string& help);
-
-// Validators: a finite positive number, a finite non-negative number.
-const CLI::Validator& positive_number();
-const CLI::Validator& non_negative_number();
 
 // ---------------------------------------------------------------- output
 

@@ -16,8 +16,7 @@ const Registration wilke{"wilke", "Wilke mixture viscosity of a low-pressure vap
                            add_temperature(app, states, in->t);
                            add_list(app, "--mulp", in->mulp,
                                     "low-pressure viscosity of each component at T, Pa s, comma-separated (default: "
-                                    "Chung-Lee-Starling's low-pressure viscosity; kova chung shows it as MU_LP)",
-                                    positive_number());
+                                    "Chung-Lee-Starling's low-pressure viscosity; kova chung shows it as MU_LP)");
                            return [in](const Session& s) { return calc::wilke(*in, s.settings()); };
                          }};
 
@@ -38,8 +37,7 @@ const Registration stiel_thodos{
       add_molar_volume(app, states, in->volume, in->density);
       add_list(app, "--klp", in->klp,
                "low-pressure conductivity of each component, W/(m K), comma-separated: also gives KV (kova chung gives "
-               "Chung-Lee-Starling's at T and low pressure)",
-               positive_number());
+               "Chung-Lee-Starling's at T and low pressure)");
       add_positive(app, "--kmxlp", in->kmxlp, "low-pressure conductivity of the mixture, W/(m K): also gives KVMX (kova chung "
                                                      "gives one)");
       return [in](const Session& s) { return calc::stiel_thodos(*in, s.settings()); };

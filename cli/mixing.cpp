@@ -13,14 +13,10 @@ const Registration li_command{"li", "Li's rule: thermal conductivity of a liquid
                                 auto in = std::make_shared<calc::LiInput>();
                                 add_mixture(app, *in);
                                 add_temperature(app, states, in->t);
-                                app.add_option("--kl", in->kl,
-                                               "pure liquid thermal conductivities, W/(m K) (default: TRAPP's liquid "
-                                               "conductivity of each component, as kova trapp --phase liquid gives)")
-                                    ->delimiter(',')
-                                    ->check(non_negative_number());
-                                app.add_option("--vl", in->vl, "liquid molar volumes, m3/kmol (default: the host's)")
-                                    ->delimiter(',')
-                                    ->check(positive_number());
+                                add_list(app, "--kl", in->kl,
+                                         "pure liquid thermal conductivities, W/(m K) (default: TRAPP's liquid "
+                                         "conductivity of each component, as kova trapp --phase liquid gives)");
+                                add_list(app, "--vl", in->vl, "liquid molar volumes, m3/kmol (default: the host's)");
                                 return [in](const Session& s) { return calc::li(*in, s.settings()); };
                               }};
 
@@ -32,12 +28,10 @@ const Registration dkk_command{
       add_temperature(app, states, in->t);
       add_pressure(app, states, in->p);
       add_positive(app, "--p0", in->p0, "reference pressure of DV0, Pa (default 101325)");
-      app.add_option("--dv0", in->dv0,
-                     "low-pressure coefficients, m2/s (measured, or from a low-pressure correlation such as "
-                     "Fuller's): one for all pairs, or pairs (2,1), (3,1), (3,2), ...")
-          ->required()
-          ->delimiter(',')
-          ->check(non_negative_number());
+      add_list(app, "--dv0", in->dv0,
+               "low-pressure coefficients, m2/s (measured, or from a low-pressure correlation such as "
+               "Fuller's): one for all pairs, or pairs (2,1), (3,1), (3,2), ...")
+          ->required();
       return [in](const Session& s) { return calc::dkk(*in, s.settings()); };
     }};
 
@@ -47,9 +41,7 @@ const Registration wilke_chang_command{
       auto in = std::make_shared<calc::WilkeChangInput>();
       add_mixture(app, *in);
       add_temperature(app, states, in->t);
-      app.add_option("--mul", in->mul, "pure liquid viscosities, Pa s (default: the host's)")
-          ->delimiter(',')
-          ->check(positive_number());
+      add_list(app, "--mul", in->mul, "pure liquid viscosities, Pa s (default: the host's)");
       app.add_flag("--given", in->given, "divide by the mixture of the given viscosities (KOVA_DL004)");
       return [in](const Session& s) { return calc::wilke_chang(*in, s.settings()); };
     }};
@@ -60,9 +52,7 @@ const Registration bio_command{
       auto in = std::make_shared<calc::BioViscosityInput>();
       add_mixture(app, *in);
       add_temperature(app, states, in->t);
-      app.add_option("--mul", in->mul, "pure liquid viscosities, Pa s (default: the host's)")
-          ->delimiter(',')
-          ->check(positive_number());
+      add_list(app, "--mul", in->mul, "pure liquid viscosities, Pa s (default: the host's)");
       app.add_option("--bio", in->bio, "a bio-component: NAME:a,b,d,lower,upper (m3/kg units, kg/m3 bounds)");
       app.add_option("--xtol", in->xtol, "smallest solvent mole-fraction total that is inverted (default 1e-8)");
       return [in](const Session& s) { return calc::bio_viscosity(*in, s.settings()); };
@@ -74,11 +64,9 @@ const Registration liquid_viscosity_command{
       auto in = std::make_shared<calc::BioViscosityInput>();
       add_mixture(app, *in);
       add_temperature(app, states, in->t);
-      app.add_option("--mul", in->mul,
-                     "pure liquid viscosities, Pa s (default: the host's DIPPR-101 correlation; kova show lists its "
-                     "range MUL_TMIN..MUL_TMAX)")
-          ->delimiter(',')
-          ->check(positive_number());
+      add_list(app, "--mul", in->mul,
+               "pure liquid viscosities, Pa s (default: the host's DIPPR-101 correlation; kova show lists its "
+               "range MUL_TMIN..MUL_TMAX)");
       return [in](const Session& s) { return calc::liquid_viscosity(*in, s.settings()); };
     }};
 

@@ -23,16 +23,14 @@ const Registration surface_tension{
     [](CLI::App& app, States&) -> Action {
       auto in = std::make_shared<calc::SurfaceTensionInput>();
       add_mixture(app, *in);
-      app.add_option("--sigma", in->sigma, "pure-component surface tensions, N/m, positive, in the order of --components (kova water "
-                     "gives water's)")
-          ->required()
-          ->delimiter(',');
+      add_list(app, "--sigma", in->sigma,
+               "pure-component surface tensions, N/m, positive, in the order of --components (kova water gives "
+               "water's)")
+          ->required();
       app.add_option("--nexp", in->nexp, "exponent n of the power-law rule (0 is taken as 1)");
       app.add_option("--marked", in->marked, "components that enter linearly by their weighted fractions")
           ->delimiter(',');
-      app.add_option("--vw", in->vw,
-                     "weighting factors of the marked components, positive, in the order of --components")
-          ->delimiter(',');
+      add_list(app, "--vw", in->vw, "weighting factors of the marked components, positive, in the order of --components");
       return [in](const Session& s) { return calc::surface_tension(*in, s.settings()); };
     },
     /*calls_library=*/false};

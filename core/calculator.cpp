@@ -76,16 +76,8 @@ bool is_sweep(const std::string& text) { return text.find_first_of(",:") != std:
 std::vector<double> parse_values(const std::string& option, const std::string& text, const std::string& unit) {
   // A value may carry its unit ("70bar", "25 degC"); a bare number is in the option's unit.
   auto number = [&](const std::string& item) {
-    double v = 0.0;
     if (trim(item).empty()) throw InputError(option + ": an empty value in \"" + text + "\"");
-    if (parse_real(item, v)) return v;
-    if (unit.empty()) throw InputError(option + ": not a finite number: " + trim(item));
-    try {
-      return parse_quantity(item, unit);
-    } catch (const UnitError& e) {
-      throw InputError(option + ": not a finite number: " + trim(item) + " (nor a quantity in a unit of " + unit +
-                       ": " + e.what() + ")");
-    }
+    return read_number(option, item, unit);
   };
   // A step is a difference: 10 degC steps by 10 K, not by 283.15 K.
   auto step_of = [&](const std::string& item) {

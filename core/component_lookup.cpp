@@ -174,7 +174,17 @@ std::vector<std::string> suggestions(std::string_view word, const std::vector<st
 }
 
 std::string did_you_mean(std::string_view word, const std::vector<std::string>& known) {
-  const std::vector<std::string> s = suggestions(word, known);
+  return did_you_mean(word, known, known);
+}
+
+std::string did_you_mean(std::string_view word, const std::vector<std::string>& known,
+                         const std::vector<std::string>& shown) {
+  std::vector<std::string> s;
+  for (const std::string& k : suggestions(word, known)) {
+    const auto at = static_cast<std::size_t>(std::find(known.begin(), known.end(), k) - known.begin());
+    const std::string& name = at < shown.size() ? shown[at] : k;
+    if (std::find(s.begin(), s.end(), name) == s.end()) s.push_back(name);
+  }
   if (s.empty()) return {};
   return " (did you mean " + quoted_list(s, " or ") + "?)";
 }

@@ -37,6 +37,10 @@ const refhost::Component& lookup_component(std::string_view key);
 std::vector<std::string> suggestions(std::string_view word, const std::vector<std::string>& known);
 // " (did you mean \"a\" or \"b\"?)" from suggestions(), or an empty string.
 std::string did_you_mean(std::string_view word, const std::vector<std::string>& known);
+// The same where known[k] is shown as shown[k] (several spellings of one thing, such as an
+// option's aliases "--t" and "--temperature"): each shown name suggested once.
+std::string did_you_mean(std::string_view word, const std::vector<std::string>& known,
+                         const std::vector<std::string>& shown);
 
 // Reads a components file (CSV with the databank's header line, see data/components.csv)
 // and adds its components beside the databank (refhost::add_user_component). Identifier and

@@ -7,8 +7,10 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <utility>
 
 namespace kova::calc {
@@ -93,6 +95,73 @@ bool convertible(std::string_view unit, std::string_view si_unit) {
   UnitPtr f(ut_parse(units_system(), std::string(unit).c_str(), UT_UTF8));
   UnitPtr t(ut_parse(units_system(), std::string(si_unit).c_str(), UT_UTF8));
   return f && t && ut_are_convertible(f.get(), t.get());
+}
+
+Quantity quantity_of(std::string_view option) {
+  static const std::map<std::string_view, Quantity, std::less<>> options = {
+      // compositions
+      {"--x", {"", Bound::non_negative}},
+      {"--w", {"", Bound::non_negative}},
+      // given pure-component and mixture properties
+      {"--mulp", {"Pa s", Bound::positive}},
+      {"--mul", {"Pa s", Bound::positive}},
+      {"--klp", {"W/(m K)", Bound::positive}},
+      {"--kmxlp", {"W/(m K)", Bound::positive}},
+      {"--kl", {"W/(m K)", Bound::non_negative}},
+      {"--vl", {"m3/kmol", Bound::positive}},
+      {"--dv0", {"m2/s", Bound::non_negative}},
+      {"--p0", {"Pa", Bound::positive}},
+      {"--sigma", {"N/m", Bound::positive}},
+      {"--vw", {"", Bound::positive}},
+  };
+  const auto it = options.find(option);
+  if (it == options.end()) throw std::out_of_range("no value option " + std::string(option));
+  return it->second;
+}
+
+double read_number(const std::string& option, const std::string& text, const std::string& unit) {
+  double v = 0.0;
+  if (trim(text).empty()) throw InputError(option + ": an empty value");
+  if (parse_real(text, v)) return v;
+  if (unit.empty()) throw InputError(option + ": not a finite number: " + trim(text));
+  try {
+    return parse_quantity(text, unit);
+  } catch (const UnitError& e) {
+    throw InputError(option + ": not a finite number: " + trim(text) + " (nor a quantity in a unit of " + unit +
+                     ": " + e.what() + ")");
+  }
+}
+
+std::vector<double> read_values(const std::string& option, const std::vector<std::string>& items) {
+  const Quantity q = quantity_of(option);
+  const std::string unit(q.unit);
+  // Every value as written, a lone unit joined to the bare number before it.
+  std::vector<std::string> texts;
+  for (const std::string& item : items) {
+    std::size_t from = 0;
+    for (;;) {
+      const std::size_t at = item.find(',', from);
+      std::string one = trim(std::string_view(item).substr(from, at == std::string::npos ? std::string::npos : at - from));
+      const char* start = one.c_str();
+      char* end = nullptr;
+      std::strtod(start, &end);
+      double previous = 0.0;
+      if (!unit.empty() && !one.empty() && end == start && !texts.empty() && parse_real(texts.back(), previous))
+        texts.back() += " " + one;
+      else
+        texts.push_back(std::move(one));
+      if (at == std::string::npos) break;
+      from = at + 1;
+    }
+  }
+  std::vector<double> out;
+  for (const std::string& text : texts) {
+    const double v = read_number(option, text, unit);
+    if (q.bound == Bound::positive && !(v > 0.0)) throw InputError(option + ": must be positive: " + text);
+    if (q.bound == Bound::non_negative && v < 0.0) throw InputError(option + ": must not be negative: " + text);
+    out.push_back(v);
+  }
+  return out;
 }
 
 void show_viscosity_in(Report& r, const std::string& unit) {
