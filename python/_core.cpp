@@ -133,6 +133,8 @@ PYBIND11_MODULE(_core, m) {
         }
       },
       py::arg("text"), py::arg("unit"));
+  // A value option's items as the command line reads them ("0.3cP", "0.3cP,0.5cP"), in SI.
+  m.def("read_values", &read_values, py::arg("option"), py::arg("items"));
   m.def("load_components_file", [](const std::string& path) {
     try {
       return load_components_file(path);

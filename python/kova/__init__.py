@@ -7,13 +7,16 @@ reference host's component databank. Each function is one command of the ``kova`
 calculator, with keyword arguments named like its options; the state arguments (``t``,
 ``p``, ``volume``, ``density`` and other scalars) take numbers or numpy arrays, broadcast
 together like numpy, and every state is one calculation. Units are SI on a kmol basis:
-K, Pa, m3/kmol, kmol/m3, kg/kmol, Pa s, W/(m K), N/m, m2/s.
+K, Pa, m3/kmol, kmol/m3, kg/kmol, Pa s, W/(m K), N/m, m2/s; a value given as a string may
+carry its unit, as on the command line (``t="25 degC"``, ``mulp="0.011cP,0.0095cP"``).
 
 The library's messages are issued as :class:`KovaWarning` warnings; an input the
 calculator cannot use raises ``ValueError`` with the calculator's message. Calls hold the
 GIL: the reference host under the calculations is process-wide state, so calculations run
 one at a time.
 """
+import inspect
+import os
 import warnings
 
 import numpy as np
@@ -41,12 +44,25 @@ _COMMON = """kdiag : int, optional
         Whether the routines warn when a correlation is used outside its range, [-]"""
 
 
+_COMPOSITION = """w : array_like, optional
+        Mass fractions in the order of `components` instead of `x`, [-]
+    normalize : bool, optional
+        Scale `x` or `w` to a sum of 1 (fractions that do not quite sum to 1, or
+        percentages), [-]
+    """
+
+_COMPONENTS_FILE = """components_file : str or list of str, optional
+        CSV file(s) of your own components with the databank's header line (NAME required,
+        any other column may be left out); they stay available for later calls, [-]
+    """
+
+
 def _doc(f):
-    f.__doc__ = f.__doc__.replace("{common}", _COMMON)
+    params = inspect.signature(f).parameters
+    common = (_COMPOSITION if "w" in params else "") + (_COMPONENTS_FILE if "components_file" in params else "")
+    f.__doc__ = f.__doc__.replace("{common}", common + _COMMON)
     return f
 
-
-# ------------------------------------------------------------------ argument conversion
 
 def _names(option, value):
     if value is None:
@@ -62,10 +78,21 @@ def _names(option, value):
 def _reals(option, value):
     if value is None:
         return None
+    # Values with units ("0.3 cP", or "0.3cP,0.5cP" as on the command line) are read by the
+    # calculator core, with the command line's checks and messages.
+    if isinstance(value, str) or (isinstance(value, (list, tuple)) and any(isinstance(v, str) for v in value)):
+        items = [value] if isinstance(value, str) else [v if isinstance(v, str) else repr(float(v)) for v in value]
+        return _core.read_values(f"--{option}", items)
     try:
         return [float(v) for v in np.ravel(np.asarray(value, dtype=float))]
     except (TypeError, ValueError):
         raise ValueError(f"--{option}: not a list of numbers: {value!r}") from None
+
+
+def _texts(value):
+    if value is None:
+        return None
+    return [value] if isinstance(value, str) else [str(v) for v in value]
 
 
 def _state(option, value):
@@ -82,6 +109,36 @@ def _state(option, value):
         return np.asarray(value, dtype=float)
     except (TypeError, ValueError):
         raise ValueError(f"--{option}: not a number or an array of numbers: {value!r}") from None
+
+
+# How each fixed keyword argument goes into a command's input: names (a comma-separated
+# string or a list), value lists (numbers, or values with units as on the command line),
+# whole texts, and plain scalars.
+_PACK = {"components": lambda v: _names("components", v), "marked": lambda v: _names("marked", v),
+         "solute": lambda v: _names("solute", v), "bio": _texts, "phase": str, "rule": str, "kcoef": int,
+         "nexp": int, "given": bool, "normalize": bool}
+_LISTS = ("x", "w", "mulp", "klp", "kl", "vl", "dv0", "mul", "sigma", "vw")
+
+
+def _load(components_file):
+    # One path (str or os.PathLike) or a list of them, as --components-file may be repeated.
+    paths = [components_file] if isinstance(components_file, str) or hasattr(components_file, "__fspath__") \
+        else components_file
+    for path in paths:
+        _core.load_components_file(os.fspath(path))
+
+
+def _call(command, states, kdiag, range_warnings, components_file=None, **fixed):
+    """Runs one command: its components file loaded, its fixed keyword arguments packed into
+    the command's input, at every state of the broadcast state arguments."""
+    if components_file is not None:
+        _load(components_file)
+    packed = {}
+    for name, value in fixed.items():
+        if value is not None:
+            packed[name] = _reals(name, value) if name in _LISTS else _PACK[name](value)
+    input_type = "".join(part.capitalize() for part in command.split("_")) + "Input"
+    return _run(command, input_type, states, packed, kdiag, range_warnings)
 
 
 def _run(command, input_type, states, fixed, kdiag, range_warnings):
@@ -104,9 +161,9 @@ def _run(command, input_type, states, fixed, kdiag, range_warnings):
                for n, a in zip(names, arrays) if np.ndim(states[n]) > 0]
     result = Result(command.replace("_", "-"), outcomes, shape, leading)
     for w in result.messages:
-        warnings.warn(w, stacklevel=3)
+        warnings.warn(w, stacklevel=4)
     for row, text in result.warnings:
-        warnings.warn(CalculatorWarning(f"{row}: {text}" if row else text), stacklevel=3)
+        warnings.warn(CalculatorWarning(f"{row}: {text}" if row else text), stacklevel=4)
     return result
 
 
@@ -133,7 +190,7 @@ def components():
     return Table(name, columns, [rows], ())
 
 
-def component(name):
+def component(name, *, components_file=None):
     """Every databank column of one component, with units.
 
     Parameters
@@ -141,6 +198,8 @@ def component(name):
     name : str
         Databank name (any case), CAS number or formula, e.g. ``"methane"``, ``"74-82-8"``,
         ``"CH4"``.
+    components_file : str or list of str, optional
+        CSV file(s) of your own components with the databank's header line, loaded first.
 
     Returns
     -------
@@ -158,14 +217,16 @@ def component(name):
     >>> c["TC"], c.units["TC"]
     (190.56, 'K')
     """
+    if components_file is not None:
+        _load(components_file)
     return Component(_core.component(str(name))["tables"][0][2])
 
 
 # ------------------------------------------------------------------ models
 
 @_doc
-def dean_stiel(components, *, x=None, t, volume=None, density=None, p=None, mulp=None, kdiag=2,
-               range_warnings=True):
+def dean_stiel(components, *, x=None, w=None, normalize=False, t, volume=None, density=None, p=None, mulp=None,
+               components_file=None, kdiag=2, range_warnings=True):
     r"""Dense-gas correction of vapour viscosity by the method of Dean and Stiel, for each
     component alone and for the mixture, and with the mixture's low-pressure viscosity its
     dense-gas viscosity.
@@ -222,12 +283,13 @@ def dean_stiel(components, *, x=None, t, volume=None, density=None, p=None, mulp
     .. [2] Reid, R. C., J. M. Prausnitz, and B. E. Poling. The Properties of Gases and
        Liquids, 4th ed. New York: McGraw-Hill, 1987, section 9-6.
     """
-    return _run("dean_stiel", "DeanStielInput", {"t": t, "volume": volume, "density": density, "p": p, "mulp": mulp},
-                {"components": _names("components", components), "x": _reals("x", x)}, kdiag, range_warnings)
+    return _call("dean_stiel", {"t": t, "volume": volume, "density": density, "p": p, "mulp": mulp}, kdiag,
+                 range_warnings, components_file, components=components, x=x, w=w, normalize=normalize)
 
 
 @_doc
-def trapp(components, *, x=None, t, p, phase="auto", kdiag=2, range_warnings=True):
+def trapp(components, *, x=None, w=None, normalize=False, t, p, phase="auto", components_file=None, kdiag=2,
+          range_warnings=True):
     r"""Viscosity and thermal conductivity of a mixture and of each component by the
     TRAPP extended corresponding-states method of Ely and Hanley, gas or liquid.
 
@@ -287,13 +349,13 @@ def trapp(components, *, x=None, t, p, phase="auto", kdiag=2, range_warnings=Tru
        Chemistry Fundamentals 22, no. 1 (1983): 90-97.
     .. [3] Leach, J. W., P. S. Chappelear, and T. W. Leland. AIChE Journal 14 (1968): 568.
     """
-    return _run("trapp", "TrappInput", {"t": t, "p": p},
-                {"components": _names("components", components), "x": _reals("x", x), "phase": str(phase)},
-                kdiag, range_warnings)
+    return _call("trapp", {"t": t, "p": p}, kdiag, range_warnings, components_file, components=components, x=x, w=w,
+                 normalize=normalize, phase=phase)
 
 
 @_doc
-def chung(components, *, x=None, t, volume=None, density=None, p=None, phase="auto", kcoef=0, kdiag=2, range_warnings=True):
+def chung(components, *, x=None, w=None, normalize=False, t, volume=None, density=None, p=None, phase="auto",
+          kcoef=0, components_file=None, kdiag=2, range_warnings=True):
     r"""Viscosity (low pressure and dense fluid) and thermal conductivity of each component
     and of the mixture by the method of Chung, Ajlan, Lee and Starling.
 
@@ -344,10 +406,8 @@ def chung(components, *, x=None, t, volume=None, density=None, p=None, phase="au
     .. [3] Poling, B. E., J. M. Prausnitz, and J. P. O'Connell. The Properties of Gases
        and Liquids, 5th ed. New York: McGraw-Hill, 2001, sections 9-4 to 9-6, 10-3, 10-5.
     """
-    return _run("chung", "ChungInput", {"t": t, "volume": volume, "density": density, "p": p},
-                {"components": _names("components", components), "x": _reals("x", x), "kcoef": int(kcoef),
-                 "phase": str(phase)},
-                kdiag, range_warnings)
+    return _call("chung", {"t": t, "volume": volume, "density": density, "p": p}, kdiag, range_warnings, components_file,
+                 components=components, x=x, w=w, normalize=normalize, kcoef=kcoef, phase=phase)
 
 
 @_doc
@@ -390,11 +450,12 @@ def water(*, t, p, phase="auto", kdiag=2, range_warnings=True):
        Hendricks. Journal of Physical and Chemical Reference Data 13 (1984): 893.
     .. [3] IAPWS. Release on the Surface Tension of Ordinary Water Substance, 1994.
     """
-    return _run("water", "WaterInput", {"t": t, "p": p}, {"phase": str(phase)}, kdiag, range_warnings)
+    return _call("water", {"t": t, "p": p}, kdiag, range_warnings, phase=phase)
 
 
 @_doc
-def surface_tension(components, *, x=None, sigma, nexp=1, marked=None, vw=None, kdiag=2, range_warnings=True):
+def surface_tension(components, *, x=None, w=None, normalize=False, sigma, nexp=1, marked=None, vw=None,
+                    components_file=None, kdiag=2, range_warnings=True):
     r"""Surface tension of a liquid mixture from the pure-component values: a power-law
     rule over the unmarked components, the marked ones entering linearly by their weighted
     fractions.
@@ -435,14 +496,13 @@ def surface_tension(components, *, x=None, sigma, nexp=1, marked=None, vw=None, 
     .. [2] Reid, R. C., J. M. Prausnitz, and B. E. Poling. The Properties of Gases and
        Liquids, 4th ed., 1987, section 12-5.
     """
-    return _run("surface_tension", "SurfaceTensionInput", {},
-                {"components": _names("components", components), "x": _reals("x", x),
-                 "sigma": _reals("sigma", sigma), "nexp": int(nexp), "marked": _names("marked", marked),
-                 "vw": _reals("vw", vw)}, kdiag, range_warnings)
+    return _call("surface_tension", {}, kdiag, range_warnings, components_file, components=components, x=x, w=w,
+                 normalize=normalize, sigma=sigma, nexp=nexp, marked=marked, vw=vw)
 
 
 @_doc
-def wilke(components, *, x=None, t, mulp=None, kdiag=2, range_warnings=True):
+def wilke(components, *, x=None, w=None, normalize=False, t, mulp=None, components_file=None, kdiag=2,
+          range_warnings=True):
     r"""Viscosity of a low-pressure vapour mixture by Wilke's rule with Brokaw's mass and
     polarity factors.
 
@@ -481,13 +541,12 @@ def wilke(components, *, x=None, t, mulp=None, kdiag=2, range_warnings=True):
     .. [2] Brokaw, R. S. Industrial & Engineering Chemistry Process Design and Development
        8 (1969): 240.
     """
-    return _run("wilke", "WilkeInput", {"t": t},
-                {"components": _names("components", components), "x": _reals("x", x), "mulp": _reals("mulp", mulp)},
-                kdiag, range_warnings)
+    return _call("wilke", {"t": t}, kdiag, range_warnings, components_file, components=components, x=x, w=w,
+                 normalize=normalize, mulp=mulp)
 
 
 @_doc
-def lucas(components, *, x=None, t, p, kdiag=2, range_warnings=True):
+def lucas(components, *, x=None, w=None, normalize=False, t, p, components_file=None, kdiag=2, range_warnings=True):
     r"""Vapour viscosity of each component and of the mixture by the method of Lucas, at
     low pressure or as a dense gas, with polar and quantum corrections.
 
@@ -525,13 +584,13 @@ def lucas(components, *, x=None, t, p, kdiag=2, range_warnings=True):
     .. [1] Poling, B. E., J. M. Prausnitz, and J. P. O'Connell. The Properties of Gases
        and Liquids, 5th ed. New York: McGraw-Hill, 2001, sections 9-4 to 9-6.
     """
-    return _run("lucas", "LucasInput", {"t": t, "p": p},
-                {"components": _names("components", components), "x": _reals("x", x)}, kdiag, range_warnings)
+    return _call("lucas", {"t": t, "p": p}, kdiag, range_warnings, components_file, components=components, x=x, w=w,
+                 normalize=normalize)
 
 
 @_doc
-def stiel_thodos(components, *, x=None, volume=None, density=None, klp=None, kmxlp=None, kdiag=2,
-                 range_warnings=True):
+def stiel_thodos(components, *, x=None, w=None, normalize=False, volume=None, density=None, klp=None, kmxlp=None,
+                 components_file=None, kdiag=2, range_warnings=True):
     r"""Dense-gas thermal conductivity of vapours by Stiel and Thodos: the excess over the
     low-pressure value for each component and the mixture, and with low-pressure values the
     dense conductivities.
@@ -575,13 +634,12 @@ def stiel_thodos(components, *, x=None, volume=None, density=None, klp=None, kmx
     .. [1] Stiel, L. I., and G. Thodos. "The Thermal Conductivity of Nonpolar Substances
        in the Dense Gaseous and Liquid Regions." AIChE Journal 10 (1964): 26-30.
     """
-    return _run("stiel_thodos", "StielThodosInput", {"volume": volume, "density": density, "kmxlp": kmxlp},
-                {"components": _names("components", components), "x": _reals("x", x), "klp": _reals("klp", klp)},
-                kdiag, range_warnings)
+    return _call("stiel_thodos", {"volume": volume, "density": density, "kmxlp": kmxlp}, kdiag, range_warnings,
+                 components_file, components=components, x=x, w=w, normalize=normalize, klp=klp)
 
 
 @_doc
-def letsou_stiel(components, *, t, kdiag=2, range_warnings=True):
+def letsou_stiel(components, *, t, components_file=None, kdiag=2, range_warnings=True):
     r"""Liquid viscosity of each component by the corresponding-states method of Letsou
     and Stiel.
 
@@ -614,12 +672,12 @@ def letsou_stiel(components, *, t, kdiag=2, range_warnings=True):
     .. [1] Letsou, A., and L. I. Stiel. "Viscosity of Saturated Nonpolar Liquids at
        Elevated Pressures." AIChE Journal 19 (1973): 409-411.
     """
-    return _run("letsou_stiel", "LetsouStielInput", {"t": t}, {"components": _names("components", components)},
-                kdiag, range_warnings)
+    return _call("letsou_stiel", {"t": t}, kdiag, range_warnings, components_file, components=components)
 
 
 @_doc
-def li(components, *, x=None, t, kl=None, vl=None, kdiag=2, range_warnings=True):
+def li(components, *, x=None, w=None, normalize=False, t, kl=None, vl=None, components_file=None, kdiag=2,
+       range_warnings=True):
     r"""Thermal conductivity of a liquid mixture by Li's rule.
 
     .. math::
@@ -655,13 +713,13 @@ def li(components, *, x=None, t, kl=None, vl=None, kdiag=2, range_warnings=True)
     .. [1] Li, C. C. "Thermal Conductivity of Liquid Mixtures." AIChE Journal 22 (1976):
        927-930.
     """
-    return _run("li", "LiInput", {"t": t},
-                {"components": _names("components", components), "x": _reals("x", x), "kl": _reals("kl", kl),
-                 "vl": _reals("vl", vl)}, kdiag, range_warnings)
+    return _call("li", {"t": t}, kdiag, range_warnings, components_file, components=components, x=x, w=w, normalize=normalize,
+                 kl=kl, vl=vl)
 
 
 @_doc
-def dkk(components, *, x=None, t, p, p0=101325.0, dv0, kdiag=2, range_warnings=True):
+def dkk(components, *, x=None, w=None, normalize=False, t, p, p0=101325.0, dv0, components_file=None, kdiag=2,
+        range_warnings=True):
     r"""Binary gas diffusion coefficients of every pair corrected from `p0` to `p` by
     Dawson, Khoury and Kobayashi.
 
@@ -702,13 +760,13 @@ def dkk(components, *, x=None, t, p, p0=101325.0, dv0, kdiag=2, range_warnings=T
     .. [1] Dawson, R., F. Khoury, and R. Kobayashi. "Self-Diffusion Measurements in
        Methane by Pulsed Nuclear Magnetic Resonance." AIChE Journal 16 (1970): 725-729.
     """
-    return _run("dkk", "DkkInput", {"t": t, "p": p, "p0": p0},
-                {"components": _names("components", components), "x": _reals("x", x), "dv0": _reals("dv0", dv0)},
-                kdiag, range_warnings)
+    return _call("dkk", {"t": t, "p": p, "p0": p0}, kdiag, range_warnings, components_file, components=components, x=x,
+                 w=w, normalize=normalize, dv0=dv0)
 
 
 @_doc
-def wilke_chang(components, *, x=None, t, mul=None, given=False, kdiag=2, range_warnings=True):
+def wilke_chang(components, *, x=None, w=None, normalize=False, t, mul=None, given=False, components_file=None,
+                kdiag=2, range_warnings=True):
     r"""Binary liquid diffusion coefficients of every pair of a mixture by Wilke and
     Chang.
 
@@ -748,14 +806,13 @@ def wilke_chang(components, *, x=None, t, mul=None, given=False, kdiag=2, range_
     .. [2] Poling, B. E., J. M. Prausnitz, and J. P. O'Connell. The Properties of Gases
        and Liquids, 5th ed., 2001, section 11-9.
     """
-    return _run("wilke_chang", "WilkeChangInput", {"t": t},
-                {"components": _names("components", components), "x": _reals("x", x), "mul": _reals("mul", mul),
-                 "given": bool(given)}, kdiag, range_warnings)
+    return _call("wilke_chang", {"t": t}, kdiag, range_warnings, components_file, components=components, x=x, w=w,
+                 normalize=normalize, mul=mul, given=given)
 
 
 @_doc
-def mixed_solvent(components, *, x=None, t, solute=None, rule="log", bio=None, xtol=1e-8, kdiag=2,
-                  range_warnings=True):
+def mixed_solvent(components, *, x=None, w=None, normalize=False, t, solute=None, rule="log", bio=None, xtol=1e-8,
+                  components_file=None, kdiag=2, range_warnings=True):
     r"""Diffusion coefficient of each solute in the mixed solvent formed by the other
     components, by the Wilke-Chang equation over the solvent's mixed association factor,
     molecular weight and viscosity (Perkins and Geankoplis).
@@ -798,14 +855,13 @@ def mixed_solvent(components, *, x=None, t, solute=None, rule="log", bio=None, x
        System with the Diffusing Component Dilute." Chemical Engineering Science 24
        (1969): 1035-1042.
     """
-    bios = [bio] if isinstance(bio, str) else (None if bio is None else [str(b) for b in bio])
-    return _run("mixed_solvent", "MixedSolventInput", {"t": t, "xtol": xtol},
-                {"components": _names("components", components), "x": _reals("x", x),
-                 "solute": _names("solute", solute), "rule": str(rule), "bio": bios}, kdiag, range_warnings)
+    return _call("mixed_solvent", {"t": t, "xtol": xtol}, kdiag, range_warnings, components_file,
+                 components=components, x=x, w=w, normalize=normalize, solute=solute, rule=rule, bio=bio)
 
 
 @_doc
-def bio_viscosity(components, *, x=None, t, bio, mul=None, xtol=1e-8, kdiag=2, range_warnings=True):
+def bio_viscosity(components, *, x=None, w=None, normalize=False, t, bio, mul=None, xtol=1e-8, components_file=None,
+                  kdiag=2, range_warnings=True):
     r"""Viscosity of a liquid mixture with bio-components: the logarithmic mean of the
     solvent's viscosities lowered by a cubic in the bio-components' mass concentration,
     continued by its tangent beyond the given bounds.
@@ -845,7 +901,6 @@ def bio_viscosity(components, *, x=None, t, bio, mul=None, xtol=1e-8, kdiag=2, r
     -----
     Routine KOVA_MUL205.
     """
-    bios = [bio] if isinstance(bio, str) else [str(b) for b in bio]
-    return _run("bio_viscosity", "BioViscosityInput", {"t": t, "xtol": xtol},
-                {"components": _names("components", components), "x": _reals("x", x), "mul": _reals("mul", mul),
-                 "bio": bios}, kdiag, range_warnings)
+    return _call("bio_viscosity", {"t": t, "xtol": xtol}, kdiag, range_warnings, components_file,
+                 components=components, x=x, w=w, normalize=normalize, mul=mul, bio=bio)
+

@@ -102,6 +102,47 @@ TEST_F(Decisions, PhaseRangeAndUnitDecisions) {
   EXPECT_GT(liq["results"]["mixture"][0]["MU"].get<double>(), 1e-4);
 }
 
+// Values with units in the value options (lists and single values): the same result as the
+// SI numbers, whether the unit is joined to the number, after a blank, or a separate word.
+TEST_F(Decisions, UnitsInValueOptions) {
+  struct Case {
+    std::vector<std::string> with_units, si;
+    Cellref cell;
+  };
+  const std::vector<std::string> wilke = {"wilke", "-c", "methane,ethane", "--x", "0.5,0.5", "--t", "300"};
+  const std::vector<std::string> tension = {"surface-tension", "-c", "n-hexane,water", "--x", "0.5,0.5"};
+  const std::vector<std::string> li = {"li", "-c", "water,methanol", "--x", "0.5,0.5", "--t", "300"};
+  const std::vector<std::string> dkk = {"dkk", "-c", "methane,propane", "--x", "0.6,0.4", "--t", "350", "--p", "5e6"};
+  const std::vector<std::string> dean = {"dean-stiel", "-c", "methane", "--t", "300", "--p", "5e6"};
+  auto plus = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+  };
+  const Case cases[] = {
+      {plus(wilke, {"--mulp", "0.011cP,0.0095 cP"}), plus(wilke, {"--mulp", "1.1e-5,9.5e-6"}), {"mixture", 0, "MU_LP"}},
+      {plus(wilke, {"--mulp", "0.011", "cP,9.5e-6"}), plus(wilke, {"--mulp", "1.1e-5,9.5e-6"}), {"mixture", 0, "MU_LP"}},
+      {plus(tension, {"--sigma", "17.9", "mN/m,72", "mN/m"}), plus(tension, {"--sigma", "0.0179,0.072"}),
+       {"mixture", 0, "SIGMX"}},
+      {plus(li, {"--kl", "0.6 W/(m K),200 mW/(m K)", "--vl", "18cm3/mol,40.7cm3/mol"}),
+       plus(li, {"--kl", "0.6,0.2", "--vl", "0.018,0.0407"}), {"mixture", 0, "KLMX"}},
+      {plus(dkk, {"--dv0", "0.1cm2/s", "--p0", "1atm"}), plus(dkk, {"--dv0", "1e-5", "--p0", "101325"}),
+       {"pairs", 0, "DV"}},
+      {plus(dean, {"--mulp", "0.011cP"}), plus(dean, {"--mulp", "1.1e-5"}), {"mixture", 0, "MU"}},
+  };
+  for (const Case& c : cases) {
+    std::string what;
+    for (const std::string& a : c.with_units) what += a + " ";
+    SCOPED_TRACE(what);
+    const Outcome u = kova(plus(c.with_units, {"--json"}));
+    const Outcome si = kova(plus(c.si, {"--json"}));
+    ASSERT_EQ(u.status, 0) << u.err;
+    ASSERT_EQ(si.status, 0) << si.err;
+    const double a = u.json()["results"][c.cell.table][c.cell.row][c.cell.column].get<double>();
+    const double b = si.json()["results"][c.cell.table][c.cell.row][c.cell.column].get<double>();
+    EXPECT_NEAR(a, b, 1e-12 * std::fabs(b));
+  }
+}
+
 TEST_F(Decisions, ErrorsAndFaults) {
   struct Case {
     std::vector<std::string> args;
@@ -118,6 +159,19 @@ TEST_F(Decisions, ErrorsAndFaults) {
       {{"water", "--t", "300 furlongs", "--p", "1e5"}, "--t: "},
       {{"water", "--t", "300", "--p", "70 K"}, "--p: "},
       {{"trapp", "-c", "methane,ethane", "--x", "90,10", "--t", "300", "--p", "1e5"}, "add --normalize"},
+      // Value options are checked after their units are converted, and named as typed.
+      {{"wilke", "-c", "methane,ethane", "--x", "0.5,0.5", "--t", "300", "--mulp", "-0.011cP,0.0095cP"},
+       "--mulp: must be positive: -0.011cP"},
+      {{"wilke", "-c", "methane,ethane", "--x", "0.5,0.5", "--t", "300", "--mulp", "1e-5,3 K"},
+       "--mulp: not a finite number: 3 K"},
+      {{"li", "-c", "water,methanol", "--x", "0.5,0.5", "--t", "300", "--kl", "0.6,-1 W/(m K)"},
+       "--kl: must not be negative: -1 W/(m K)"},
+      {{"dean-stiel", "-c", "methane", "--t", "300", "--p", "5e6", "--mulp", "1e-5,2e-5"}, "--mulp: one value, not 2"},
+      {{"surface-tension", "-c", "n-hexane,water", "--x", "0.5,0.5", "--sigma", "0.02,0.07", "--vw", "1,0"},
+       "--vw: must be positive: 0"},
+      // A mistyped option: named, with the command's nearest option, before any missing one.
+      {{"trapp", "-c", "methane", "--temp", "300", "--p", "1e5"},
+       "unknown option \"--temp\" for trapp (did you mean \"--t\"?)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);

@@ -5,6 +5,7 @@ import json
 import os
 import pathlib
 import subprocess
+import tempfile
 import warnings
 
 import numpy as np
@@ -69,7 +70,28 @@ FAMILIES = [
 ]
 
 
-@pytest.mark.parametrize("call,args,table,column", FAMILIES, ids=[f[1][0] for f in FAMILIES])
+# A user component, for the components_file keyword.
+SF6 = pathlib.Path(tempfile.mkdtemp()) / "sf6.csv"
+SF6.write_text("NAME,FORMULA,MW[kg/kmol],TC[K],PC[Pa],VC[m3/kmol],ZC,OMEGA\n"
+               "sulfur hexafluoride,SF6,146.06,318.72,3755000,0.19852,0.281,0.21\n")
+
+# The composition keywords, a components file and values with units, against the same options.
+KEYWORDS = [
+    (lambda: kova.trapp(["methane", "ethane"], w=[60, 40], normalize=True, t=300, p=1e6),
+     ["trapp", "-c", "methane,ethane", "--w", "60,40", "--normalize", "--t", "300", "--p", "1e6"], "mixture", "MU"),
+    (lambda: kova.lucas("SF6", t=350, p=1e5, components_file=str(SF6)),
+     ["lucas", "-c", "SF6", "--t", "350", "--p", "1e5", "--components-file", str(SF6)], "mixture", "MU"),
+    (lambda: kova.wilke(["methane", "ethane"], x=[0.5, 0.5], t=300, mulp="0.011cP,0.0095 cP"),
+     ["wilke", "-c", "methane,ethane", "--x", "0.5,0.5", "--t", "300", "--mulp", "0.011cP,0.0095 cP"],
+     "mixture", "MU_LP"),
+    (lambda: kova.surface_tension(["n-hexane", "water"], x=[0.5, 0.5], sigma=["17.9 mN/m", 0.072]),
+     ["surface-tension", "-c", "n-hexane,water", "--x", "0.5,0.5", "--sigma", "17.9 mN/m,0.072"],
+     "mixture", "SIGMX"),
+]
+
+
+@pytest.mark.parametrize("call,args,table,column", FAMILIES + KEYWORDS,
+                         ids=[f[1][0] for f in FAMILIES] + [f"keywords-{f[1][0]}" for f in KEYWORDS])
 def test_each_command_gives_the_command_lines_number(call, args, table, column):
     with warnings.catch_warnings():
         warnings.simplefilter("ignore", kova.KovaWarning)
@@ -162,6 +184,11 @@ def test_library_messages_are_warnings_with_class_number_routine_and_state():
     (lambda: kova.mixed_solvent(["water", "ethanol"], x=[0.5, 0.5], t=300, rule="cubic"), "--rule"),
     (lambda: kova.trapp("methane", t=np.full(100001, 300.0), p=1e6), "more than 100000"),
     (lambda: kova.component("unobtainium"), "unknown component"),
+    (lambda: kova.wilke(["methane", "ethane"], x=[0.5, 0.5], t=300, mulp=["-0.011cP", "0.0095 cP"]),
+     "--mulp: must be positive: -0.011cP"),
+    (lambda: kova.li(["water", "methanol"], x=[0.5, 0.5], t=300, kl="0.6,0.2 K"), "--kl: not a finite number: 0.2 K"),
+    (lambda: kova.trapp(["methane", "ethane"], w=[90, 10], t=300, p=1e6), "add --normalize"),
+    (lambda: kova.trapp("methane", t=300, p=1e6, components_file="/nonexistent/kova.csv"), "--components-file"),
 ])
 def test_bad_input_raises_value_error_with_the_calculators_message(call, message):
     with pytest.raises(ValueError) as e:
