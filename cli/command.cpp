@@ -1,6 +1,7 @@
 #include "command.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -109,9 +110,10 @@ std::string unknown_option(const CLI::App& app, const CLI::App& sub, int argc, c
   }
   for (int k = 2; k < argc; ++k) {
     const std::string a = argv[k];
-    double number = 0.0;
     if (a == "--") break;
-    if (a.size() < 2 || a[0] != '-' || calc::parse_real(a, number)) continue;
+    // An option is "-<letter>..." or "--<letter>..."; "-0.5,0.2" and "-1e-5" are values.
+    const std::size_t first = a.rfind("--", 0) == 0 ? 2 : 1;
+    if (a[0] != '-' || a.size() <= first || std::isalpha(static_cast<unsigned char>(a[first])) == 0) continue;
     // "--t=300" and "-T300" name the options "--t" and "-T".
     const std::string name = a[1] == '-' ? a.substr(0, a.find('=')) : a.substr(0, 2);
     if (sub.get_option_no_throw(name) != nullptr || app.get_option_no_throw(name) != nullptr) continue;
