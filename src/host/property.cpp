@@ -41,8 +41,7 @@ bool usable_volume(const Diag& diag, std::string_view name, double v, double t, 
   return usable(diag, name, v, Range{kMolarVolume.low, high});
 }
 
-bool count_word(const Diag& diag, std::string_view block, int word, std::int64_t value, std::int64_t least) {
-  if (value >= least && value <= kMaxHostCount) return true;
+bool report_count_word(const Diag& diag, std::string_view block, int word, std::int64_t value, std::int64_t least) {
   diag.message(2, kMsgHostWord,
                "6X 'HOST BLOCK '" + name_item(block) + "' WORD' I3 ' HOLDS' I21 / "
                "6X 'WHICH CANNOT SIZE THE ARRAYS OF THIS CALL (AT LEAST' I7 ')' / "

@@ -70,7 +70,11 @@ inline bool sane_state(double t, double p) { return t > 0.0 && t < 1e5 && p > 0.
 // kMaxHostCount. When not, reports it (class 2, message 92) naming the block and word, and
 // returns false. A real stored where the integer belongs reads as a huge or negative count.
 inline constexpr std::int64_t kMaxHostCount = 100000;
-bool count_word(const Diag& diag, std::string_view block, int word, std::int64_t value, std::int64_t least);
+bool report_count_word(const Diag& diag, std::string_view block, int word, std::int64_t value, std::int64_t least);
+inline bool count_word(const Diag& diag, std::string_view block, int word, std::int64_t value, std::int64_t least) {
+  if (value >= least && value <= kMaxHostCount) [[likely]] return true;
+  return report_count_word(diag, block, word, value, least);
+}
 
 namespace testing {
 // Makes the library treat the named host routine as absent on this thread (for tests of the
