@@ -1,9 +1,11 @@
 """The Python package kova as a binding of the calculator core: argument conversion,
 broadcasting, warnings and errors, and for every command one number checked against the
 kova command line (bit for bit: both run the same core)."""
+import atexit
 import json
 import os
 import pathlib
+import shutil
 import subprocess
 import tempfile
 import warnings
@@ -72,6 +74,7 @@ FAMILIES = [
 
 # A user component, for the components_file keyword.
 SF6 = pathlib.Path(tempfile.mkdtemp()) / "sf6.csv"
+atexit.register(shutil.rmtree, SF6.parent, True)
 SF6.write_text("NAME,FORMULA,MW[kg/kmol],TC[K],PC[Pa],VC[m3/kmol],ZC,OMEGA\n"
                "sulfur hexafluoride,SF6,146.06,318.72,3755000,0.19852,0.281,0.21\n")
 
