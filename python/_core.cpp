@@ -257,4 +257,5 @@ PYBIND11_MODULE(_core, m) {
   def_run(m, "wilke_chang", &wilke_chang);
   def_run(m, "mixed_solvent", &mixed_solvent);
   def_run(m, "bio_viscosity", &bio_viscosity);
+  def_run(m, "liquid_viscosity", &liquid_viscosity);
 }

@@ -27,7 +27,7 @@ from ._result import CalculatorWarning, Component, KovaWarning, Result, Table
 __all__ = [
     "KovaWarning", "CalculatorWarning", "Result", "Table", "Component", "components", "component",
     "dean_stiel", "trapp", "chung", "water", "surface_tension", "wilke", "lucas", "stiel_thodos",
-    "letsou_stiel", "li", "dkk", "wilke_chang", "mixed_solvent", "bio_viscosity",
+    "letsou_stiel", "li", "dkk", "wilke_chang", "mixed_solvent", "bio_viscosity", "liquid_viscosity",
 ]
 
 MAX_STATES = 100000
@@ -137,7 +137,9 @@ def _call(command, states, kdiag, range_warnings, components_file=None, **fixed)
     for name, value in fixed.items():
         if value is not None:
             packed[name] = _reals(name, value) if name in _LISTS else _PACK[name](value)
-    input_type = "".join(part.capitalize() for part in command.split("_")) + "Input"
+    # The plain liquid-mixture viscosity is the bio-component rule without bio-components.
+    input_type = "BioViscosityInput" if command == "liquid_viscosity" else \
+        "".join(part.capitalize() for part in command.split("_")) + "Input"
     return _run(command, input_type, states, packed, kdiag, range_warnings)
 
 
@@ -904,3 +906,50 @@ def bio_viscosity(components, *, x=None, w=None, normalize=False, t, bio, mul=No
     return _call("bio_viscosity", {"t": t, "xtol": xtol}, kdiag, range_warnings, components_file,
                  components=components, x=x, w=w, normalize=normalize, mul=mul, bio=bio)
 
+
+@_doc
+def liquid_viscosity(components, *, x=None, w=None, normalize=False, t, mul=None, components_file=None, kdiag=2,
+                     range_warnings=True):
+    r"""Viscosity of a liquid mixture from the pure-liquid viscosities by the logarithmic
+    (Arrhenius) mixing rule.
+
+    .. math::
+        \ln\eta_m = \sum_i x_i \ln\eta_i
+
+    Parameters
+    ----------
+    components : str or list of str
+        Databank components, [-]
+    x : array_like, optional
+        Mole fractions in the order of `components`, [-]
+    t : float or array_like
+        Temperature, [K]
+    mul : array_like, optional
+        Pure liquid viscosities (default: the host's DIPPR-101 values, with a warning
+        outside their fitted range), [Pa*s]
+    {common}
+
+    Returns
+    -------
+    Result
+        ``components`` (``MU`` [Pa*s]) and ``mixture``: ``MU`` [Pa*s].
+
+    Notes
+    -----
+    Routine KOVA_MUL205 without bio-components.
+
+    Examples
+    --------
+    >>> r = kova.liquid_viscosity(["toluene", "benzene"], x=[0.5, 0.5], t=300)
+    >>> float(r.mixture["MU"])  # doctest: +ELLIPSIS
+    0.000563...
+
+    References
+    ----------
+    .. [1] Arrhenius, S. "Über die innere Reibung verdünnter wässeriger Lösungen."
+       Zeitschrift für physikalische Chemie 1 (1887): 285-298.
+    .. [2] Poling, B. E., J. M. Prausnitz, and J. P. O'Connell. The Properties of Gases
+       and Liquids, 5th ed., 2001, section 9-13.
+    """
+    return _call("liquid_viscosity", {"t": t}, kdiag, range_warnings, components_file, components=components, x=x,
+                 w=w, normalize=normalize, mul=mul)
