@@ -127,6 +127,23 @@ PhaseDecision decide_phase(PhaseRequest asked, double t, double p, const std::ve
   return d;
 }
 
+std::string gas_model_phase(const PhaseDecision& d) {
+  return d.state == PhaseState::supercritical ? to_string(PhaseState::vapour) : to_string(d.state);
+}
+
+std::string gas_model_warning(const GasModel& model, PhaseRequest asked, const PhaseDecision& d,
+                              const std::string& computed) {
+  const std::string gas = std::string(model.name) + " is a model for gases: " + computed;
+  if (d.state == PhaseState::liquid)
+    return std::string(asked == PhaseRequest::vapour ? "vapour asked, but at T and P the state is liquid ("
+                                                     : "at T and P the state is liquid (") +
+           d.reason + "); " + gas + "; for the liquid use " + model.for_liquid;
+  if (d.state == PhaseState::two_phase)
+    return "the state is in the two-phase region (" + d.reason.substr(0, d.reason.find(':')) + "); " + gas +
+           ", as one vapour phase of the given composition";
+  return {};
+}
+
 PhaseDecision decide_phase(PhaseRequest asked, const refhost::ComponentSet& set, const std::vector<double>& x,
                            double t, double p) {
   std::vector<double> tc;

@@ -60,6 +60,29 @@ std::vector<RangeWarning> warnings_for(const refhost::Component& c, double t, un
   const bool water = c.name == "water";
   const std::string for_water = water ? "; for water use `kova water` (IAPS 1985)" : "";
   const double kappa = value(c, "KAPPA"), mur = reduced_dipole(c);
+  // A correlation fitted to non-polar fluids only: a hydrogen-bonding or strongly polar
+  // component is outside what it was fitted to.
+  const auto nonpolar_fit = [&](const std::string& fitted) {
+    if (kappa > 0.0 || mur > 0.75)
+      out.push_back({c.name, fitted + "; " + (kappa > 0.0 ? "a hydrogen-bonding" : "a strongly polar") +
+                                 " component is outside its published scope" + for_water});
+  };
+  if (uses & letsou_stiel_model) {
+    nonpolar_fit("Letsou-Stiel's correlation was fitted to non-polar liquids");
+    const double tc = value(c, "TC"), tr = t / tc;
+    // The routine takes T/TC above 0.98 as 0.98 (above 1 as 1) and extrapolates below 0.76.
+    if (tr > 1.0 && !(uses & liquid_state))
+      out.push_back({c.name, "T/TC = " + num(tr) + " is above 1: Letsou-Stiel's liquid viscosity is evaluated at "
+                                 "T/TC = 1"});
+    else if (tr > 0.98 && tr <= 1.0)
+      out.push_back({c.name, "T/TC = " + num(tr) + " is above the 0.98 up to which Letsou-Stiel's correlation was "
+                                 "fitted: it is evaluated at T/TC = 0.98"});
+    else if (tr < 0.76)
+      out.push_back({c.name, "T/TC = " + num(tr) + " is below the 0.76 down to which Letsou-Stiel's correlation "
+                                 "was fitted: it is extrapolated"});
+  }
+  if (uses & stiel_thodos_model) nonpolar_fit("Stiel-Thodos' dense-gas conductivity was fitted to non-polar gases");
+  if (uses & dean_stiel_model) nonpolar_fit("Dean-Stiel's dense-gas viscosity was fitted to non-polar gases");
   if (uses & nonpolar_corresponding_states) {
     if (kappa > 0.0 || mur > 0.75)
       out.push_back({c.name, std::string("TRAPP maps every component onto non-polar methane; ") +

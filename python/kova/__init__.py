@@ -164,7 +164,7 @@ def component(name):
 # ------------------------------------------------------------------ models
 
 @_doc
-def dean_stiel(components, *, x=None, t, volume=None, density=None, p=None, mulp=None, kdiag=2,
+def dean_stiel(components, *, x=None, t, volume=None, density=None, p=None, mulp=None, phase="auto", kdiag=2,
                range_warnings=True):
     r"""Dense-gas correction of vapour viscosity by the method of Dean and Stiel, for each
     component alone and for the mixture, and with the mixture's low-pressure viscosity its
@@ -196,6 +196,10 @@ def dean_stiel(components, *, x=None, t, volume=None, density=None, p=None, mulp
         come from the reference host's Peng-Robinson equation of state, [Pa]
     mulp : float or array_like, optional
         Low-pressure viscosity of the mixture; gives the dense viscosity ``MU``, [Pa*s]
+    phase : {'auto', 'vapour'}, optional
+        With `p` the state's phase is judged from the host's vapour pressures and shown
+        in each row's ``phase``; Dean-Stiel is a model for gases, so a liquid state is
+        warned (:class:`CalculatorWarning`) and ``'liquid'`` raises ``ValueError``, [-]
     {common}
 
     Returns
@@ -203,7 +207,7 @@ def dean_stiel(components, *, x=None, t, volume=None, density=None, p=None, mulp
     Result
         ``components``: ``VC``, ``VV`` [m^3/kmol], ``rho_r`` [-], ``MU_EXCESS`` [Pa*s] (excess
         over the low-pressure viscosity); ``mixture``: ``MU_EXCESS`` and with `mulp` also
-        ``MU_LP``, ``MU`` [Pa*s].
+        ``MU_LP``, ``MU`` [Pa*s]; with `p` both tables also ``phase``.
 
     Notes
     -----
@@ -223,7 +227,8 @@ def dean_stiel(components, *, x=None, t, volume=None, density=None, p=None, mulp
        Liquids, 4th ed. New York: McGraw-Hill, 1987, section 9-6.
     """
     return _run("dean_stiel", "DeanStielInput", {"t": t, "volume": volume, "density": density, "p": p, "mulp": mulp},
-                {"components": _names("components", components), "x": _reals("x", x)}, kdiag, range_warnings)
+                {"components": _names("components", components), "x": _reals("x", x), "phase": str(phase)},
+                kdiag, range_warnings)
 
 
 @_doc
@@ -487,7 +492,7 @@ def wilke(components, *, x=None, t, mulp=None, kdiag=2, range_warnings=True):
 
 
 @_doc
-def lucas(components, *, x=None, t, p, kdiag=2, range_warnings=True):
+def lucas(components, *, x=None, t, p, phase="auto", kdiag=2, range_warnings=True):
     r"""Vapour viscosity of each component and of the mixture by the method of Lucas, at
     low pressure or as a dense gas, with polar and quantum corrections.
 
@@ -509,12 +514,17 @@ def lucas(components, *, x=None, t, p, kdiag=2, range_warnings=True):
     p : float or array_like
         Pressure; below its critical temperature a component is taken at no more than its
         vapour pressure, with a warning, [Pa]
+    phase : {'auto', 'vapour'}, optional
+        The state's phase is judged from the host's vapour pressures and shown in each
+        row's ``phase``; Lucas is a model for gases, so a liquid state is warned
+        (:class:`CalculatorWarning`) and ``'liquid'`` raises ``ValueError``, [-]
     {common}
 
     Returns
     -------
     Result
-        ``components``: ``Tr``, ``Pr``, ``MUR`` [-], ``MU`` [Pa*s]; ``mixture``: ``MU``.
+        ``components``: ``Tr``, ``Pr``, ``MUR`` [-], ``MU`` [Pa*s], ``P_used`` [Pa],
+        ``phase``; ``mixture``: ``MU``, ``P_used``, ``phase``.
 
     Notes
     -----
@@ -526,7 +536,8 @@ def lucas(components, *, x=None, t, p, kdiag=2, range_warnings=True):
        and Liquids, 5th ed. New York: McGraw-Hill, 2001, sections 9-4 to 9-6.
     """
     return _run("lucas", "LucasInput", {"t": t, "p": p},
-                {"components": _names("components", components), "x": _reals("x", x)}, kdiag, range_warnings)
+                {"components": _names("components", components), "x": _reals("x", x), "phase": str(phase)},
+                kdiag, range_warnings)
 
 
 @_doc
@@ -661,7 +672,7 @@ def li(components, *, x=None, t, kl=None, vl=None, kdiag=2, range_warnings=True)
 
 
 @_doc
-def dkk(components, *, x=None, t, p, p0=101325.0, dv0, kdiag=2, range_warnings=True):
+def dkk(components, *, x=None, t, p, p0=101325.0, dv0, phase="auto", kdiag=2, range_warnings=True):
     r"""Binary gas diffusion coefficients of every pair corrected from `p0` to `p` by
     Dawson, Khoury and Kobayashi.
 
@@ -686,12 +697,17 @@ def dkk(components, *, x=None, t, p, p0=101325.0, dv0, kdiag=2, range_warnings=T
     dv0 : array_like
         Low-pressure coefficients: one for all pairs, or one per pair in the order (2,1),
         (3,1), (3,2), ..., [m^2/s]
+    phase : {'auto', 'vapour'}, optional
+        The state's phase is judged from the host's vapour pressures and shown in each
+        pair's ``phase`` (of the pair's binary mixture); Dawson-Khoury-Kobayashi is a
+        model for gases, so a liquid state is warned (:class:`CalculatorWarning`) and
+        ``'liquid'`` raises ``ValueError``, [-]
     {common}
 
     Returns
     -------
     Result
-        ``pairs``: ``component k``, ``component l``, ``DV0``, ``DV`` [m^2/s].
+        ``pairs``: ``component k``, ``component l``, ``DV0``, ``DV`` [m^2/s], ``phase``.
 
     Notes
     -----
@@ -703,7 +719,8 @@ def dkk(components, *, x=None, t, p, p0=101325.0, dv0, kdiag=2, range_warnings=T
        Methane by Pulsed Nuclear Magnetic Resonance." AIChE Journal 16 (1970): 725-729.
     """
     return _run("dkk", "DkkInput", {"t": t, "p": p, "p0": p0},
-                {"components": _names("components", components), "x": _reals("x", x), "dv0": _reals("dv0", dv0)},
+                {"components": _names("components", components), "x": _reals("x", x), "dv0": _reals("dv0", dv0),
+                 "phase": str(phase)},
                 kdiag, range_warnings)
 
 
