@@ -81,6 +81,13 @@ double dense_viscosity(double z1, double y, const LowPressureFactors& f, double 
   return z1 * y * fp * fq / xi * kMicropoise;
 }
 
+// Component c's check, once, for a routine that checks each entry as it reaches it: out of
+// line, so that the calculation loop keeps its values in registers.
+[[gnu::noinline, gnu::cold]] void check_entry(MissingReport& report, Reals flag, std::int64_t c, const Params& p,
+                                              std::int64_t idset, CidTable cid) {
+  host::check_once(flag, c, [&] { check_component(report, c, p, idset, cid); });
+}
+
 // ln Psat of component k from the host, limited to -170..80 (upper limit first).
 // Empty when the host lacks the routine or gives no usable number (reported).
 std::optional<double> host_ln_vapour_pressure(const Diag& diag, const double* T, std::int64_t k, const std::int64_t* KDIAG,
@@ -121,7 +128,7 @@ void muv005(const double* T, const double* PRES, const std::int64_t* N, const st
   for (std::int64_t i = 1; i <= n; ++i) {
     const std::int64_t c = idx(i);
     // Each entry's parameters are tested just before it is calculated.
-    host::check_once(flag, c, [&] { check_component(report, c, p, *IDSET, cid); });
+    if (!host::checked(flag, c)) [[unlikely]] check_entry(report, flag, c, p, *IDSET, cid);
     const double tc = p.tc(c), pc = p.pc(c), mw = p.mw(c), pi = pres(i);
     const double tr = *T / tc;
     double result = std::nan("");

@@ -41,22 +41,29 @@ struct Params {
   Reals tc, zc, vc, mw;
 };
 
-// TC, ZC, VC, MW of one component, in that order, with defaults written back (class 1,
-// messages 1 to 4).
-void check_component(MissingReport& report, std::int64_t c, const Params& p, CidTable cid) {
+// TC, ZC, VC, MW of one component with one of them missing: in that order, defaults written
+// back (class 1, messages 1 to 4). Kept out of line, off the common path.
+[[gnu::noinline, gnu::cold]] void default_component(MissingReport& report, std::int64_t c, const Params& p,
+                                                    CidTable cid) {
   const double marker = host::missing_marker();
-  // The common case, nothing missing, reads no identifier words. Without check flags
-  // (KOVA_KV202) another thread may be writing a default: the words are read atomically.
-  if (!host::missing_equal(host::shared_load(p.tc(c)), marker) &&
-      !host::missing_equal(host::shared_load(p.zc(c)), marker) &&
-      !host::missing_equal(host::shared_load(p.vc(c)), marker) &&
-      !host::missing_equal(host::shared_load(p.mw(c)), marker))
-    return;
   const auto w1 = cid.word1(c), w2 = cid.word2(c);
   report.check(p.tc(c), marker, kDefaultTc, 1, "6X 'TC (DATA SET 1) MISSING FOR COMPONENT ' 2A4", {w1, w2});
   report.check(p.zc(c), marker, kDefaultZc, 2, "6X 'ZC (DATA SET 1) MISSING FOR COMPONENT ' 2A4", {w1, w2});
   report.check(p.vc(c), marker, kDefaultVc, 3, "6X 'VC (DATA SET 1) MISSING FOR COMPONENT ' 2A4", {w1, w2});
   report.check(p.mw(c), marker, kDefaultMw, 4, "6X 'MW (DATA SET 1) MISSING FOR COMPONENT ' 2A4", {w1, w2});
+}
+
+// TC, ZC, VC, MW of one component, with defaults written back where missing. The common
+// case, nothing missing, reads no identifier words. Without check flags (KOVA_KV202) another
+// thread may be writing a default: the words are read atomically.
+inline void check_component(MissingReport& report, std::int64_t c, const Params& p, CidTable cid) {
+  const double marker = host::missing_marker();
+  if (!host::missing_equal(host::shared_load(p.tc(c)), marker) &&
+      !host::missing_equal(host::shared_load(p.zc(c)), marker) &&
+      !host::missing_equal(host::shared_load(p.vc(c)), marker) &&
+      !host::missing_equal(host::shared_load(p.mw(c)), marker)) [[likely]]
+    return;
+  default_component(report, c, p, cid);
 }
 
 // The critical pressure of a pure component: PC as the host gives it; where it holds the

@@ -85,6 +85,24 @@ bool Diag::range_warning(std::int64_t num, std::string_view layout, std::span<co
   return true;
 }
 
+bool MissingReport::default_not_below(double& value, double marker, double fallback, std::int64_t cls,
+                                      std::int64_t num, std::string_view line, std::span<const Item> items) {
+  const MessageLock lock;
+  if (!missing_not_below(shared_load(value), marker)) return false;
+  shared_store(value, fallback);
+  report_as(cls, num, line, items);
+  return true;
+}
+
+bool MissingReport::default_equal(double& value, double marker, double fallback, std::int64_t num,
+                                  std::string_view line, std::span<const Item> items) {
+  const MessageLock lock;
+  if (!missing_equal(shared_load(value), marker)) return false;
+  shared_store(value, fallback);
+  report(num, line, items);
+  return true;
+}
+
 bool MissingReport::report(std::int64_t num, std::string_view line, std::span<const Item> items) {
   return report_as(1, num, line, items);
 }

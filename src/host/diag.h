@@ -81,17 +81,33 @@ inline bool checked(Reals flag, std::int64_t c) {
   return shared_load(flag(c)) == 1.0 && detail::checks_in_progress.load(std::memory_order_acquire) == 0;
 }
 
+// Whether every listed component's flag is set with its check finished (the common path).
+inline bool all_checked(std::int64_t n, Ints idx, Reals flag) {
+  for (std::int64_t i = 1; i <= n; ++i)
+    if (shared_load(flag(idx(i))) != 1.0) return false;
+  return detail::checks_in_progress.load(std::memory_order_acquire) == 0;
+}
+
 // Component c's check, once: when its flag is not set, sets it to 1.0 and calls fn(), both
 // under the message lock; a thread that finds the flag set by another thread meanwhile does
 // nothing. Returns whether fn was called.
+// The check itself is kept out of line, so that the common path, a flag already set, stays
+// a load and a compare in the caller's loop.
+namespace detail {
 template <class Fn>
-bool check_once(Reals flag, std::int64_t c, Fn&& fn) {
-  if (checked(flag, c)) return false;
+[[gnu::noinline, gnu::cold]] bool check_once_locked(Reals flag, std::int64_t c, Fn& fn) {
   const CheckScope scope;
   if (shared_load(flag(c)) == 1.0) return false;
   shared_store(flag(c), 1.0);
   fn();
   return true;
+}
+}  // namespace detail
+
+template <class Fn>
+bool check_once(Reals flag, std::int64_t c, Fn&& fn) {
+  if (checked(flag, c)) [[likely]] return false;
+  return detail::check_once_locked(flag, c, fn);
 }
 
 // Sets ZEL_ERRTWO word 19, the message work value, to 0.0.
@@ -186,29 +202,28 @@ class MissingReport {
   // written and reported under the message lock by the one thread that still finds it missing.
   bool check_not_below(double& value, double marker, double fallback, std::int64_t cls, std::int64_t num,
                        std::string_view line, std::initializer_list<Item> items) {
-    if (!missing_not_below(shared_load(value), marker)) return false;
-    const MessageLock lock;
-    if (!missing_not_below(shared_load(value), marker)) return false;
-    shared_store(value, fallback);
-    report_as(cls, num, line, items);
-    return true;
+    if (!missing_not_below(shared_load(value), marker)) [[likely]] return false;
+    return default_not_below(value, marker, fallback, cls, num, line, std::span<const Item>(items.begin(), items.size()));
   }
 
   // Equality test with a default: when value equals the marker, writes the default into
   // the caller's element first, then reports. Returns whether the value was missing.
   bool check(double& value, double marker, double fallback, std::int64_t num,
              std::string_view line, std::initializer_list<Item> items) {
-    if (!missing_equal(shared_load(value), marker)) return false;
-    const MessageLock lock;
-    if (!missing_equal(shared_load(value), marker)) return false;
-    shared_store(value, fallback);
-    report(num, line, items);
-    return true;
+    if (!missing_equal(shared_load(value), marker)) [[likely]] return false;
+    return default_equal(value, marker, fallback, num, line, std::span<const Item>(items.begin(), items.size()));
   }
 
   int printed() const { return count_; }
 
  private:
+  // The rare path of the two tests above, out of line: under the message lock, the one
+  // thread that still finds the value missing writes the default and reports it.
+  bool default_not_below(double& value, double marker, double fallback, std::int64_t cls, std::int64_t num,
+                         std::string_view line, std::span<const Item> items);
+  bool default_equal(double& value, double marker, double fallback, std::int64_t num, std::string_view line,
+                     std::span<const Item> items);
+
   const Diag& diag_;
   std::string_view header_;
   std::span<const Item> header_items_;
@@ -221,11 +236,9 @@ class MissingReport {
 // every flag is set (the common path) it reads them and returns; otherwise the whole pass
 // runs as one check under the message lock, so that the messages of one call stay together
 // and a component is checked by one thread only.
+namespace detail {
 template <class Fn>
-void for_unchecked(std::int64_t n, Ints idx, Reals flag, Fn&& fn) {
-  bool all_set = true;
-  for (std::int64_t i = 1; i <= n && all_set; ++i) all_set = shared_load(flag(idx(i))) == 1.0;
-  if (all_set && detail::checks_in_progress.load(std::memory_order_acquire) == 0) return;
+[[gnu::noinline, gnu::cold]] void check_unchecked(std::int64_t n, Ints idx, Reals flag, Fn& fn) {
   const CheckScope scope;
   for (std::int64_t i = 1; i <= n; ++i) {
     const std::int64_t c = idx(i);
@@ -233,6 +246,13 @@ void for_unchecked(std::int64_t n, Ints idx, Reals flag, Fn&& fn) {
     shared_store(flag(c), 1.0);
     fn(i, c);
   }
+}
+}  // namespace detail
+
+template <class Fn>
+void for_unchecked(std::int64_t n, Ints idx, Reals flag, Fn&& fn) {
+  if (all_checked(n, idx, flag)) [[likely]] return;
+  detail::check_unchecked(n, idx, flag, fn);
 }
 
 }  // namespace kova::host

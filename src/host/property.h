@@ -9,6 +9,8 @@
 // calculated.
 #pragma once
 
+#include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 
@@ -41,7 +43,23 @@ inline constexpr std::int64_t kMsgHostWord = 92;
 
 // Whether the process defines the host routine at `routine` (a weak reference, null when
 // nobody defines it); when it does not, reports it (class 2, message 90) naming `name`.
-bool provides(const Diag& diag, const void* routine, std::string_view name);
+// Each check below is inline and its report out of line, so that an answer that passes costs
+// a few compares in the caller.
+namespace detail {
+// Whether a test has hidden a routine on some thread (see testing::hide_property_routine).
+extern std::atomic<bool> routine_hidden __attribute__((visibility("hidden")));
+}  // namespace detail
+// The absent or hidden routine's report; true (nothing reported) for a routine hidden on
+// another thread only.
+bool report_absent(const Diag& diag, const void* routine, std::string_view name);
+// Whether the routine is defined and no test hides a routine: then provides() is true.
+inline bool surely_provided(const void* routine) {
+  return routine != nullptr && !detail::routine_hidden.load(std::memory_order_relaxed);
+}
+inline bool provides(const Diag& diag, const void* routine, std::string_view name) {
+  if (surely_provided(routine)) [[likely]] return true;
+  return report_absent(diag, routine, name);
+}
 
 // What a host answer must be to be used: finite, above `low`, at most `high`, and not the
 // missing-value marker. The bounds are far outside what any fluid has, so that only an answer
@@ -57,11 +75,22 @@ inline constexpr Range kHeatCapacity{0.0, 1e8};    // J/(kmol K); see host_heat_
 
 // Whether `value`, given by the host routine `name`, is usable; when not, reports it (class 2,
 // message 91) with the value.
-bool usable(const Diag& diag, std::string_view name, double value, Range range);
+inline bool acceptable(double value, Range range) {
+  return std::isfinite(value) && value > range.low && value <= range.high && !missing_equal(value, missing_marker());
+}
+bool report_unusable(const Diag& diag, std::string_view name, double value);  // false
+inline bool usable(const Diag& diag, std::string_view name, double value, Range range) {
+  if (acceptable(value, range)) [[likely]] return true;
+  return report_unusable(diag, name, value);
+}
 
 // A molar volume (m3/kmol) answered for temperature t (K) and pressure p (Pa): usable in
 // kMolarVolume with a compressibility factor pV/(RT) of at most 1e4 (no fluid comes near).
-bool usable_volume(const Diag& diag, std::string_view name, double v, double t, double p);
+inline bool usable_volume(const Diag& diag, std::string_view name, double v, double t, double p) {
+  const double r = gas_constant();
+  const double high = r > 0.0 && std::isfinite(r) ? std::fmin(kMolarVolume.high, 1e4 * r * t / p) : kMolarVolume.high;
+  return usable(diag, name, v, Range{kMolarVolume.low, high});
+}
 
 // Whether a temperature and a pressure make a state a host can be held to answer.
 inline bool sane_state(double t, double p) { return t > 0.0 && t < 1e5 && p > 0.0 && p < 1e12; }
@@ -70,7 +99,11 @@ inline bool sane_state(double t, double p) { return t > 0.0 && t < 1e5 && p > 0.
 // kMaxHostCount. When not, reports it (class 2, message 92) naming the block and word, and
 // returns false. A real stored where the integer belongs reads as a huge or negative count.
 inline constexpr std::int64_t kMaxHostCount = 100000;
-bool count_word(const Diag& diag, std::string_view block, int word, std::int64_t value, std::int64_t least);
+bool report_count_word(const Diag& diag, std::string_view block, int word, std::int64_t value, std::int64_t least);
+inline bool count_word(const Diag& diag, std::string_view block, int word, std::int64_t value, std::int64_t least) {
+  if (value >= least && value <= kMaxHostCount) [[likely]] return true;
+  return report_count_word(diag, block, word, value, least);
+}
 
 namespace testing {
 // Makes the library treat the named host routine as absent on this thread (for tests of the

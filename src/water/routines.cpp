@@ -73,16 +73,20 @@ const Diag& failure_diag() {
 }
 
 // Checks one answer of the host (only answers to a sane state are the host's to get right).
+// The diagnostics are looked up only when an answer fails.
 bool host_answer(std::string_view name, double value, bool sane, host::Range range) {
-  if (g_host.failed) return false;
-  if (!sane || host::usable(failure_diag(), name, value, range)) return true;
-  g_host.failed = true;
+  HostFailure& h = g_host;
+  if (h.failed) return false;
+  if (!sane || host::acceptable(value, range)) [[likely]] return true;
+  host::report_unusable(failure_diag(), name, value);
+  h.failed = true;
   return false;
 }
 bool host_has(const void* routine, std::string_view name) {
-  if (g_host.failed) return false;
-  if (host::provides(failure_diag(), routine, name)) return true;
-  g_host.failed = true;
+  HostFailure& h = g_host;
+  if (h.failed) return false;
+  if (host::surely_provided(routine) || host::provides(failure_diag(), routine, name)) [[likely]] return true;
+  h.failed = true;
   return false;
 }
 
