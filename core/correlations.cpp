@@ -62,13 +62,10 @@ Report wilke(const WilkeInput& in, const Settings& s) {
 }
 
 
-// Viscosity of a liquid: the commands that give it.
-constexpr const char* kLiquidViscosity = "`kova trapp --phase liquid`, `kova chung --phase liquid` or `kova letsou-stiel`";
-
 Report lucas(const LucasInput& in, const Settings& s) {
   require_positive(in.t, "--t");
   require_positive(in.p, "--p");
-  static constexpr GasModel model{"Lucas", kLiquidViscosity};
+  static constexpr GasModel model{"Lucas", kLiquidViscosityCommands};
   const PhaseRequest request = parse_gas_phase_option(in.phase, model);
   const Mixture m = build_mixture(in.components, in.x, /*need_composition=*/true, in.w, in.normalize);
   std::vector<double> tc = m.set.param("TC"), pc = m.set.param("PC"), zc = m.set.param("ZC"), mw = m.set.param("MW"),
@@ -128,18 +125,19 @@ Report lucas(const LucasInput& in, const Settings& s) {
         r.warn(w.row, w.text);
   }
   r.table("mixture", {{"MU", "Pa s"}, {"P_used", "Pa"}, {"phase", ""}}).row({mix, mix_used, gas_model_phase(state)});
-  const std::string mixture_warning = gas_model_warning(
-      model, request, state,
-      mix_used != in.p ? "computed as a dense gas at the pseudo-critical pressure (P_used)" : "computed as a dense gas at P");
+  const std::string mixture_warning =
+      gas_model_warning(model, request, state,
+                        mix_used != in.p ? "computed as a dense gas at the pseudo-critical pressure (P_used)"
+                                         : "computed as a dense gas at P");
   if (!mixture_warning.empty()) r.warn("mixture", mixture_warning);
   r.note("MU (components): each component at T and P_used, the pressure the routine used: below its critical temperature at "
          "no more than its vapour pressure (Pr = P_used/PC).");
   r.note("Tr = T/TC; MUR: the reduced dipole moment 52.46 mu^2 PC/TC^2 (mu in debye, PC in bar).");
-  r.note("MU (mixture): the mixture from pseudo-critical constants; below their temperature at a reduced pressure of at most 1 "
-         "(P_used).");
-  r.note("phase: the state's phase at T and P from the host's vapour pressures (a mixture by Raoult's law); a component "
-         "above its vapour pressure is computed as its saturated vapour. Lucas computes a gas whatever the state; a "
-         "liquid is warned.");
+  r.note("MU (mixture): the mixture from pseudo-critical constants; below their temperature at a reduced pressure of "
+         "at most 1 (P_used).");
+  r.note("phase: the state's phase at T and P from the host's vapour pressures (a mixture by Raoult's law); a "
+         "component above its vapour pressure is computed as its saturated vapour. Lucas computes a gas whatever the "
+         "state; a liquid is warned.");
   return r;
 }
 

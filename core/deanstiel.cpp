@@ -18,8 +18,7 @@ Report dean_stiel(const DeanStielInput& in, const Settings& s) {
   const MolarVolume mv{in.volume, in.density, in.p, /*pressure_offered=*/true};
   mv.check();
   if (!std::isnan(in.mulp)) require_positive(in.mulp, "--mulp");
-  static constexpr GasModel model{
-      "Dean-Stiel", "`kova trapp --phase liquid`, `kova chung --phase liquid` or `kova letsou-stiel`"};
+  static constexpr GasModel model{"Dean-Stiel", kLiquidViscosityCommands};
   const PhaseRequest request = parse_gas_phase_option(in.phase, model);
   const Mixture m = build_mixture(in.components, in.x, /*need_composition=*/true, in.w, in.normalize);
   const double v = mv.of(m, in.t, m.x);

@@ -109,7 +109,8 @@ Report dkk(const DkkInput& in, const Settings& s) {
   r.input("phase", to_string(request)).input("state", to_string(state.state) + ": " + state.reason);
   const std::string computed = "the pair volumes are the equation of state's vapour roots at T and P";
   if (const std::string w = gas_model_warning(model, request, state, computed); !w.empty()) r.warn("mixture", w);
-  Table& t = r.table("pairs", {{"component k", ""}, {"component l", ""}, {"DV0", "m2/s"}, {"DV", "m2/s"}, {"phase", ""}});
+  Table& t =
+      r.table("pairs", {{"component k", ""}, {"component l", ""}, {"DV0", "m2/s"}, {"DV", "m2/s"}, {"phase", ""}});
   for (std::size_t k = 1; k < nn; ++k)
     for (std::size_t l = 0; l < k; ++l) {
       // Each pair is corrected as its own binary mixture, the pair's mole fractions
@@ -124,7 +125,8 @@ Report dkk(const DkkInput& in, const Settings& s) {
                                  &m.set.component(static_cast<std::int64_t>(l + 1))}),
           y, in.t, in.p);
       t.row({ck, cl, dv0[k + nn * l], dv[k + nn * l], gas_model_phase(pair)});
-      if (const std::string w = gas_model_warning(model, request, pair, computed); !w.empty()) r.warn(ck + " + " + cl, w);
+      if (const std::string w = gas_model_warning(model, request, pair, computed); !w.empty())
+        r.warn(ck + " + " + cl, w);
     }
   r.note("Pair volumes at P0 and P from the host's Peng-Robinson equation of state (vapour root).");
   r.note("phase: the state's phase at T and P from the host's vapour pressures by Raoult's law, of each pair as the "

@@ -153,7 +153,8 @@ std::vector<double> host_vapour_pressures(const refhost::ComponentSet& set, doub
       continue;
     }
     const double c1 = column_value(c, "PVAP_C1"), c2 = column_value(c, "PVAP_C2"), c3 = column_value(c, "PVAP_C3"),
-                 c4 = column_value(c, "PVAP_C4"), c5 = column_value(c, "PVAP_C5"), tc = column_value(c, "TC"), pc = column_value(c, "PC");
+                 c4 = column_value(c, "PVAP_C4"), c5 = column_value(c, "PVAP_C5"), tc = column_value(c, "TC"),
+                 pc = column_value(c, "PC");
     double omega = column_value(c, "OMEGA");
     const double tmax = column_value(c, "PVAP_TMAX");
     double ln = std::nan("");

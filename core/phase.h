@@ -54,6 +54,10 @@ struct GasModel {
   const char* for_liquid;  // the commands that compute the same property of a liquid
 };
 
+// The commands that compute the viscosity of a liquid, for the gas models' pointers.
+inline constexpr const char* kLiquidViscosityCommands =
+    "`kova trapp --phase liquid`, `kova chung --phase liquid` or `kova letsou-stiel`";
+
 // The phase a row of a gas model shows: the state's phase at the row's T and P ("vapour",
 // also above the critical temperature, "liquid" or "two-phase").
 std::string gas_model_phase(const PhaseDecision& d);
