@@ -323,7 +323,7 @@ CLI::Option* add_pressure(CLI::App& app, States& states, double& p) {
   return states.add(app, "-P,--p,--pressure", "--p", "P", "Pa", p, "pressure, Pa")->required();
 }
 
-CLI::Option* add_phase(CLI::App& app, std::string& phase) {
+CLI::Option* add_phase(CLI::App& app, std::string& phase, const std::string& help) {
   static const CLI::Validator names(
       [](std::string& text) -> std::string {
         calc::PhaseRequest p;
@@ -334,8 +334,16 @@ CLI::Option* add_phase(CLI::App& app, std::string& phase) {
       "auto|vapour|liquid");
   return app
       .add_option("--phase", phase,
-                  "phase: auto (default: from the host's vapour pressures, said in the result), vapour or liquid")
+                  help.empty() ? "phase: auto (default: from the host's vapour pressures, said in the result), vapour "
+                                 "or liquid"
+                               : help)
       ->transform(names);
+}
+
+CLI::Option* add_gas_phase(CLI::App& app, std::string& phase) {
+  return add_phase(app, phase,
+                   "phase: auto (default: the state's phase from the host's vapour pressures, shown in each row; a "
+                   "liquid is warned) or vapour; a model for gases, so liquid is refused");
 }
 
 void add_molar_volume(CLI::App& app, States& states, double& volume, double& density, double* pressure) {

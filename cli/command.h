@@ -144,8 +144,12 @@ CLI::Option* add_components(CLI::App& app, std::vector<std::string>& components)
 CLI::Option* add_temperature(CLI::App& app, States& states, double& t);
 // --p/-P/--pressure in Pa (required, positive; a list or range sweeps).
 CLI::Option* add_pressure(CLI::App& app, States& states, double& p);
-// --phase vapour|liquid (also "vapor", "v", "l"; default vapour).
-CLI::Option* add_phase(CLI::App& app, std::string& phase);
+// --phase auto|vapour|liquid (also "vapor", "v", "l"; default auto), with the help given or
+// the usual one.
+CLI::Option* add_phase(CLI::App& app, std::string& phase, const std::string& help = "");
+// --phase auto|vapour for a model for gases only (liquid is refused with a pointer to the
+// commands for liquids).
+CLI::Option* add_gas_phase(CLI::App& app, std::string& phase);
 // --volume (m3/kmol) or --density (kmol/m3), and with a pressure target also --p (Pa): at
 // most one of them, positive; each may be swept.
 void add_molar_volume(CLI::App& app, States& states, double& volume, double& density, double* pressure = nullptr);

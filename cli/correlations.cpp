@@ -26,6 +26,7 @@ const Registration lucas{"lucas", "Lucas vapour viscosity of pure components and
                            add_mixture(app, *in);
                            add_temperature(app, states, in->t);
                            add_pressure(app, states, in->p);
+                           add_gas_phase(app, in->phase);
                            return [in](const Session& s) { return calc::lucas(*in, s.settings()); };
                          }};
 

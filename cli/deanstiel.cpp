@@ -15,6 +15,7 @@ const Registration dean_stiel{
       add_mixture(app, *in);
       add_temperature(app, states, in->t);
       add_molar_volume(app, states, in->volume, in->density, &in->p);
+      add_gas_phase(app, in->phase);
       add_positive(app, "--mulp", in->mulp,
                    "low-pressure viscosity of the mixture, Pa s: also gives the dense mixture viscosity "
                    "(kova wilke or kova chung give it)");

@@ -27,6 +27,7 @@ const Registration dkk_command{
       add_mixture(app, *in);
       add_temperature(app, states, in->t);
       add_pressure(app, states, in->p);
+      add_gas_phase(app, in->phase);
       add_positive(app, "--p0", in->p0, "reference pressure of DV0, Pa (default 101325)");
       add_list(app, "--dv0", in->dv0,
                "low-pressure coefficients, m2/s (measured, or from a low-pressure correlation such as "

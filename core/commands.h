@@ -43,6 +43,7 @@ struct DeanStielInput : Composition {
   double t = kNotGiven;
   double volume = kNotGiven, density = kNotGiven, p = kNotGiven;  // one of them
   double mulp = kNotGiven;  // mixture's low-pressure viscosity, Pa s (optional)
+  std::string phase = "auto";  // auto or vapour: with p the state's phase (a gas model)
 };
 Report dean_stiel(const DeanStielInput& in, const Settings& s);
 
@@ -82,8 +83,11 @@ struct WilkeInput : Composition {
 };
 Report wilke(const WilkeInput& in, const Settings& s);
 
+// The gas models (Lucas, Dean-Stiel, Dawson-Khoury-Kobayashi) take phase auto or vapour:
+// the state's phase is judged and shown, a liquid warned; liquid is refused.
 struct LucasInput : Composition {
   double t = kNotGiven, p = kNotGiven;
+  std::string phase = "auto";
 };
 Report lucas(const LucasInput& in, const Settings& s);
 
@@ -109,6 +113,7 @@ Report li(const LiInput& in, const Settings& s);
 struct DkkInput : Composition {
   double t = kNotGiven, p = kNotGiven, p0 = 101325.0;
   std::vector<double> dv0;  // m2/s: one for all pairs or one per pair (2,1), (3,1), (3,2), ...
+  std::string phase = "auto";  // auto or vapour (a gas model)
 };
 Report dkk(const DkkInput& in, const Settings& s);
 

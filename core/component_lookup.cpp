@@ -2,11 +2,17 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <fstream>
 #include <set>
 #include <sstream>
 
 namespace kova::calc {
+
+double column_value(const refhost::Component& c, const char* column) {
+  const auto v = c.get(column);
+  return v ? *v : std::nan("");
+}
 
 namespace {
 

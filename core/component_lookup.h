@@ -32,6 +32,9 @@ std::map<std::string, int> element_counts(std::string_view text);
 // an ambiguous formula or suggests the closest names.
 const refhost::Component& lookup_component(std::string_view key);
 
+// The value of a databank column of component c, NaN when the component has none.
+double column_value(const refhost::Component& c, const char* column);
+
 // Up to three of known closest to word (edit distance, case-insensitive), nearest first, only
 // those close enough to be a plausible misspelling.
 std::vector<std::string> suggestions(std::string_view word, const std::vector<std::string>& known);

@@ -1,17 +1,14 @@
 #include "composition.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "report.h"
 
 namespace kova::calc {
 
 namespace {
 
-std::string number(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.6g", v);
-  return buf;
-}
+std::string number(double v) { return format_significant(v, 6); }
 
 // Checks the values of one option and returns them scaled to a sum of 1.
 std::vector<double> checked(const std::vector<double>& v, std::size_t n, bool normalize, const std::string& option,

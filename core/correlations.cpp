@@ -65,6 +65,8 @@ Report wilke(const WilkeInput& in, const Settings& s) {
 Report lucas(const LucasInput& in, const Settings& s) {
   require_positive(in.t, "--t");
   require_positive(in.p, "--p");
+  static constexpr GasModel model{"Lucas", kLiquidViscosityCommands};
+  const PhaseRequest request = parse_gas_phase_option(in.phase, model);
   const Mixture m = build_mixture(in.components, in.x, /*need_composition=*/true, in.w, in.normalize);
   std::vector<double> tc = m.set.param("TC"), pc = m.set.param("PC"), zc = m.set.param("ZC"), mw = m.set.param("MW"),
                       mup = m.set.param("MUP_DEBYE"), flag = m.set.flags();
@@ -83,28 +85,59 @@ Report lucas(const LucasInput& in, const Settings& s) {
   KOVA_MUV204(&in.t, &in.p, m.x.data(), &n, m.idx.data(), &s.kdiag, &idset, &kcalc, &mix, tc.data(), pc.data(),
               zc.data(), mw.data(), mup.data(), mur.data(), m.cform.data(), flag.data(), m.cid.data());
 
+  // The mixture's state from the host's vapour pressures, and the pressure the mixture routine
+  // used: at or below the pseudo-critical temperature no more than the pseudo-critical
+  // pressure Zcm Tcm / sum(x TC ZC / PC) (a reduced pressure of at most 1).
+  const PhaseDecision state = decide_phase(PhaseRequest::automatic, m.set, m.x, in.t, in.p);
+  double tcm = 0.0, zcm = 0.0, sum = 0.0;
+  for (std::size_t k = 0; k < tc.size(); ++k) {
+    tcm += m.x[k] * tc[k];
+    zcm += m.x[k] * zc[k];
+    sum += m.x[k] * tc[k] * zc[k] / pc[k];
+  }
+  const double pcm = zcm * tcm / sum;
+  const double mix_used = in.t <= tcm && in.p > pcm ? pcm : in.p;
+
   Report r("Lucas vapour viscosity (KOVA_MUV005, KOVA_MUV204)");
   r.input("components", names_of(m)).input("x", m.x).input("T", in.t, "K").input("P", in.p, "Pa");
+  r.input("phase", to_string(request)).input("state", to_string(state.state) + ": " + state.reason);
   // The pressure each component was evaluated at: below its critical temperature no more
   // than its vapour pressure, which the routine takes from the host as it does here.
   const std::vector<double> used = lucas_pressures(m.set, in.t, in.p);
   Table& c = r.table("components", {{"component", ""}, {"x", ""}, {"Tr", ""}, {"Pr", ""}, {"MUR", ""},
-                                    {"MU", "Pa s"}, {"P_used", "Pa"}});
+                                    {"MU", "Pa s"}, {"P_used", "Pa"}, {"phase", ""}});
   for (std::int64_t i = 1; i <= n; ++i) {
     const std::size_t k = static_cast<std::size_t>(i - 1);
-    c.row({m.name(i), m.x[k], in.t / tc[k], used[k] / pc[k], mur[k], muv[k], used[k]});
-    if (used[k] != in.p)
-      r.warn(m.name(i), "computed as a vapour at its vapour pressure " + format_number(used[k]) +
-                            " Pa, not at P: at T and P it is a liquid");
+    // A component above its vapour pressure is a liquid at T and P; the routine computes its
+    // saturated vapour instead.
+    const bool saturated = used[k] != in.p;
+    c.row({m.name(i), m.x[k], in.t / tc[k], used[k] / pc[k], mur[k], muv[k], used[k],
+           std::string(saturated ? "saturated vapour" : "vapour")});
+    if (saturated) {
+      PhaseDecision alone;
+      alone.state = PhaseState::liquid;
+      alone.reason = "P above its vapour pressure " + format_number(used[k]) + " Pa";
+      r.warn(m.name(i), gas_model_warning(model, request, alone,
+                                          "computed as the saturated vapour at its vapour pressure (P_used)"));
+    }
     if (in.t <= tc[k])
       for (const RangeWarning& w : range_warnings(m.set.component(i), in.t, uses_vapour_pressure))
         r.warn(w.row, w.text);
   }
-  r.table("mixture", {{"MU", "Pa s"}}).row({mix});
+  r.table("mixture", {{"MU", "Pa s"}, {"P_used", "Pa"}, {"phase", ""}}).row({mix, mix_used, gas_model_phase(state)});
+  const std::string mixture_warning =
+      gas_model_warning(model, request, state,
+                        mix_used != in.p ? "computed as a dense gas at the pseudo-critical pressure (P_used)"
+                                         : "computed as a dense gas at P");
+  if (!mixture_warning.empty()) r.warn("mixture", mixture_warning);
   r.note("MU (components): each component at T and P_used, the pressure the routine used: below its critical temperature at "
          "no more than its vapour pressure (Pr = P_used/PC).");
   r.note("Tr = T/TC; MUR: the reduced dipole moment 52.46 mu^2 PC/TC^2 (mu in debye, PC in bar).");
-  r.note("MU (mixture): the mixture from pseudo-critical constants; below their temperature at a reduced pressure of at most 1.");
+  r.note("MU (mixture): the mixture from pseudo-critical constants; below their temperature at a reduced pressure of "
+         "at most 1 (P_used).");
+  r.note("phase: the state's phase at T and P from the host's vapour pressures (a mixture by Raoult's law); a "
+         "component above its vapour pressure is computed as its saturated vapour. Lucas computes a gas whatever the "
+         "state; a liquid is warned.");
   return r;
 }
 
@@ -155,6 +188,8 @@ Report stiel_thodos(const StielThodosInput& in, const Settings& s) {
     r.table("mixture", {{"KVMXPC", "W/(m K)"}, {"KVMX", "W/(m K)"}}).row({kvmxpc, kvmx});
   else
     r.table("mixture", {{"KVMXPC", "W/(m K)"}}).row({kvmxpc});
+  // No temperature: only the model's scope, not the databank's fitted ranges, applies.
+  for (const RangeWarning& w : range_warnings(m.set, m.x, kNotGiven, stiel_thodos_model)) r.warn(w.row, w.text);
   r.note("KVPC, KVMXPC: excess of the dense vapour's conductivity over its low-pressure value at V; rho_r = VC/V.");
   r.note("Above a reduced density of 2.8 the correlation is extrapolated linearly, with a warning.");
   return r;
@@ -177,6 +212,9 @@ Report letsou_stiel(const LetsouStielInput& in, const Settings& s) {
   for (std::int64_t i = 1; i <= n; ++i) {
     const std::size_t k = static_cast<std::size_t>(i - 1);
     c.row({m.name(i), in.t / tc[k], omega[k], mul[k]});
+    // Each component is a pure liquid of its own.
+    for (const RangeWarning& w : range_warnings(m.set.component(i), in.t, liquid_state | letsou_stiel_model))
+      r.warn(w.row, w.text);
   }
   r.note("The correlation covers reduced temperatures from 0.76 to 0.98; outside, it is limited or extrapolated, with a warning.");
   return r;

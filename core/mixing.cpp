@@ -83,16 +83,15 @@ Report dkk(const DkkInput& in, const Settings& s) {
   require_positive(in.p, "--p");
   require_positive(in.p0, "--p0");
   require_non_negative(in.dv0, "--dv0");
+  static constexpr GasModel model{"Dawson-Khoury-Kobayashi",
+                                  "`kova wilke-chang` (liquid diffusion coefficients)"};
+  const PhaseRequest request = parse_gas_phase_option(in.phase, model);
   const Mixture m = build_mixture(in.components, in.x, true, in.w, in.normalize);
   const std::int64_t n = m.n(), idset = 1;
   const auto nn = static_cast<std::size_t>(n);
   const std::size_t pairs = nn * (nn - 1) / 2;
   if (n < 2) throw InputError("give at least two components");
-  {
-    const PhaseDecision d = decide_phase(PhaseRequest::vapour, m.set, m.x, in.t, in.p);
-    for (const std::string& w : d.warnings)
-      advise_warning("mixture", w + ": the correction is for gases (vapour volumes of the equation of state)");
-  }
+  const PhaseDecision state = decide_phase(PhaseRequest::automatic, m.set, m.x, in.t, in.p);
   if (in.dv0.size() != 1 && in.dv0.size() != pairs)
     throw InputError("--dv0: one value for every pair, or one for all (" + std::to_string(pairs) + " pairs)");
   // The low-pressure coefficients in the lower triangle, pairs in the order (2,1), (3,1), (3,2), ...
@@ -107,12 +106,32 @@ Report dkk(const DkkInput& in, const Settings& s) {
              mw.data(), vc.data(), flag.data(), m.cid.data(), nullptr, nullptr, nullptr, nullptr, nullptr);
   Report r("Dawson-Khoury-Kobayashi density correction of gas diffusion coefficients (KOVA_DV002)");
   r.input("components", m.names()).input("x", m.x).input("T", in.t, "K").input("P", in.p, "Pa").input("P0", in.p0, "Pa");
-  Table& t = r.table("pairs", {{"component k", ""}, {"component l", ""}, {"DV0", "m2/s"}, {"DV", "m2/s"}});
+  r.input("phase", to_string(request)).input("state", to_string(state.state) + ": " + state.reason);
+  const std::string computed = "the pair volumes are the equation of state's vapour roots at T and P";
+  if (const std::string w = gas_model_warning(model, request, state, computed); !w.empty()) r.warn("mixture", w);
+  Table& t =
+      r.table("pairs", {{"component k", ""}, {"component l", ""}, {"DV0", "m2/s"}, {"DV", "m2/s"}, {"phase", ""}});
   for (std::size_t k = 1; k < nn; ++k)
-    for (std::size_t l = 0; l < k; ++l)
-      t.row({m.name(static_cast<std::int64_t>(k + 1)), m.name(static_cast<std::int64_t>(l + 1)), dv0[k + nn * l],
-             dv[k + nn * l]});
+    for (std::size_t l = 0; l < k; ++l) {
+      // Each pair is corrected as its own binary mixture, the pair's mole fractions
+      // normalised to a sum of 1 (an equal split when both are 0), so its state is that binary's.
+      const std::string ck = m.name(static_cast<std::int64_t>(k + 1)), cl = m.name(static_cast<std::int64_t>(l + 1));
+      const double sum = m.x[k] + m.x[l];
+      const std::vector<double> y = sum > 0.0 ? std::vector<double>{m.x[k] / sum, m.x[l] / sum}
+                                              : std::vector<double>{0.5, 0.5};
+      const PhaseDecision pair = decide_phase(
+          PhaseRequest::automatic,
+          refhost::ComponentSet({&m.set.component(static_cast<std::int64_t>(k + 1)),
+                                 &m.set.component(static_cast<std::int64_t>(l + 1))}),
+          y, in.t, in.p);
+      t.row({ck, cl, dv0[k + nn * l], dv[k + nn * l], gas_model_phase(pair)});
+      if (const std::string w = gas_model_warning(model, request, pair, computed); !w.empty())
+        r.warn(ck + " + " + cl, w);
+    }
   r.note("Pair volumes at P0 and P from the host's Peng-Robinson equation of state (vapour root).");
+  r.note("phase: the state's phase at T and P from the host's vapour pressures by Raoult's law, of each pair as the "
+         "binary mixture the correction uses; Dawson-Khoury-Kobayashi corrects a gas whatever the state, and a "
+         "liquid is warned.");
   return r;
 }
 

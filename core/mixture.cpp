@@ -81,6 +81,14 @@ PhaseRequest parse_phase_option(const std::string& text) {
   return p;
 }
 
+PhaseRequest parse_gas_phase_option(const std::string& text, const GasModel& model) {
+  const PhaseRequest p = parse_phase_option(text);
+  if (p == PhaseRequest::liquid)
+    throw InputError("--phase liquid: " + std::string(model.name) + " is a model for gases; for a liquid use " +
+                     model.for_liquid);
+  return p;
+}
+
 std::string to_string(Phase p) { return p == Phase::vapour ? "vapour" : "liquid"; }
 
 Phase parse_phase(const std::string& text) {

@@ -55,6 +55,9 @@ std::string to_string(Phase p);
 Phase parse_phase(const std::string& text);
 // The same with "auto" (InputError with the option's name otherwise).
 PhaseRequest parse_phase_option(const std::string& text);
+// The same for a model for gases only: auto or vapour; InputError for liquid, naming the
+// commands that compute the liquid.
+PhaseRequest parse_gas_phase_option(const std::string& text, const GasModel& model);
 
 // A molar volume given directly, as a molar density, or (where the command offers a
 // pressure) as a pressure, from which the reference host's vapour equation of state

@@ -3,26 +3,19 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 
+#include "component_lookup.h"
 #include "if97.h"
 #include "kova/host.h"
+#include "report.h"
 #include "vapour_pressure.h"
 
 namespace kova::calc {
 
 namespace {
 
-std::string num(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.4g", v);
-  return buf;
-}
-
-double value(const refhost::Component& c, const char* column) {
-  const auto v = c.get(column);
-  return v ? *v : std::nan("");
-}
+// Pressures and temperatures in the reasons, to four digits.
+std::string num(double v) { return format_significant(v, 4); }
 
 }  // namespace
 
@@ -127,10 +120,27 @@ PhaseDecision decide_phase(PhaseRequest asked, double t, double p, const std::ve
   return d;
 }
 
+std::string gas_model_phase(const PhaseDecision& d) {
+  return d.state == PhaseState::supercritical ? to_string(PhaseState::vapour) : to_string(d.state);
+}
+
+std::string gas_model_warning(const GasModel& model, PhaseRequest asked, const PhaseDecision& d,
+                              const std::string& computed) {
+  const std::string gas = std::string(model.name) + " is a model for gases: " + computed;
+  if (d.state == PhaseState::liquid)
+    return std::string(asked == PhaseRequest::vapour ? "vapour asked, but at T and P the state is liquid ("
+                                                     : "at T and P the state is liquid (") +
+           d.reason + "); " + gas + "; for the liquid use " + model.for_liquid;
+  if (d.state == PhaseState::two_phase)
+    return "the state is in the two-phase region (" + d.reason.substr(0, d.reason.find(':')) + "); " + gas +
+           ", as one vapour phase of the given composition";
+  return {};
+}
+
 PhaseDecision decide_phase(PhaseRequest asked, const refhost::ComponentSet& set, const std::vector<double>& x,
                            double t, double p) {
   std::vector<double> tc;
-  for (std::int64_t i = 1; i <= set.size(); ++i) tc.push_back(value(set.component(i), "TC"));
+  for (std::int64_t i = 1; i <= set.size(); ++i) tc.push_back(column_value(set.component(i), "TC"));
   return decide_phase(asked, t, p, x, host_vapour_pressures(set, t), tc);
 }
 
@@ -142,10 +152,11 @@ std::vector<double> host_vapour_pressures(const refhost::ComponentSet& set, doub
       out.push_back(refhost::if97::psat(t));
       continue;
     }
-    const double c1 = value(c, "PVAP_C1"), c2 = value(c, "PVAP_C2"), c3 = value(c, "PVAP_C3"),
-                 c4 = value(c, "PVAP_C4"), c5 = value(c, "PVAP_C5"), tc = value(c, "TC"), pc = value(c, "PC");
-    double omega = value(c, "OMEGA");
-    const double tmax = value(c, "PVAP_TMAX");
+    const double c1 = column_value(c, "PVAP_C1"), c2 = column_value(c, "PVAP_C2"), c3 = column_value(c, "PVAP_C3"),
+                 c4 = column_value(c, "PVAP_C4"), c5 = column_value(c, "PVAP_C5"), tc = column_value(c, "TC"),
+                 pc = column_value(c, "PC");
+    double omega = column_value(c, "OMEGA");
+    const double tmax = column_value(c, "PVAP_TMAX");
     double ln = std::nan("");
     // The DIPPR curve ends at the critical point; beyond it the corresponding-states estimate
     // carries the curve on smoothly enough for a phase test.
@@ -178,7 +189,7 @@ std::vector<double> lucas_pressures(const refhost::ComponentSet& set, double t, 
   const std::int64_t one = 1, kdiag = 0, idset = 1;
   std::vector<double> out;
   for (std::int64_t i = 1; i <= set.size(); ++i) {
-    const double tc = value(set.component(i), "TC");
+    const double tc = column_value(set.component(i), "TC");
     double used = p;
     if (tc > 0.0 && t / tc <= 1.0) {
       double ln = 0.0, unused = 0.0;

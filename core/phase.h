@@ -46,6 +46,28 @@ struct PhaseDecision {
 PhaseDecision decide_phase(PhaseRequest asked, double t, double p, const std::vector<double>& x,
                            const std::vector<double>& psat, const std::vector<double>& tc);
 
+// A model for gases only (Lucas, Dean-Stiel, Dawson-Khoury-Kobayashi): it computes a gas
+// whatever the state, so a liquid asked is refused (parse_gas_phase_option) and a liquid
+// found is warned, tied to its row.
+struct GasModel {
+  const char* name;        // as the messages name it: "Lucas"
+  const char* for_liquid;  // the commands that compute the same property of a liquid
+};
+
+// The commands that compute the viscosity of a liquid, for the gas models' pointers.
+inline constexpr const char* kLiquidViscosityCommands =
+    "`kova trapp --phase liquid`, `kova chung --phase liquid` or `kova letsou-stiel`";
+
+// The phase a row of a gas model shows: the state's phase at the row's T and P ("vapour",
+// also above the critical temperature, "liquid" or "two-phase").
+std::string gas_model_phase(const PhaseDecision& d);
+
+// The warning for a row of a gas model whose state d is not a gas, empty for a gas: what the
+// state is and why, that the model computes a gas and how (computed, e.g. "V is the equation
+// of state's vapour root"), and for a liquid the commands that compute it.
+std::string gas_model_warning(const GasModel& model, PhaseRequest asked, const PhaseDecision& d,
+                              const std::string& computed);
+
 // The same for the components of a set, with the host's vapour pressures at t.
 PhaseDecision decide_phase(PhaseRequest asked, const refhost::ComponentSet& set, const std::vector<double>& x,
                            double t, double p);

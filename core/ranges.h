@@ -18,6 +18,9 @@ enum Uses : unsigned {
   liquid_state = 1u << 3,             // the component is computed as a liquid
   nonpolar_corresponding_states = 1u << 4,  // TRAPP: a simple-fluid reference, no polarity
   chung_model = 1u << 5,                    // Chung-Lee-Starling: polar, but not hydrogen bonding
+  letsou_stiel_model = 1u << 6,  // Letsou-Stiel: non-polar liquids at 0.76 <= T/TC <= 0.98
+  stiel_thodos_model = 1u << 7,  // Stiel-Thodos dense-gas conductivity: non-polar gases
+  dean_stiel_model = 1u << 8,    // Dean-Stiel dense-gas viscosity: non-polar gases
 };
 
 struct RangeWarning {
@@ -31,7 +34,10 @@ struct RangeWarning {
 // The two corresponding-states models are warned for a strongly polar component (reduced
 // dipole moment 131.3 mu/sqrt(VC TC) above 0.75, mu in debye, VC in cm3/mol) in TRAPP and
 // for a hydrogen-bonding one (association factor KAPPA above 0) in either; water is pointed to
-// `kova water`.
+// `kova water`. The correlations fitted to non-polar fluids (Letsou-Stiel's liquids,
+// Stiel-Thodos' and Dean-Stiel's dense gases) are warned for either kind; Letsou-Stiel also
+// outside the reduced temperatures 0.76 to 0.98 of its fit (above TC the liquid warning
+// says it instead).
 std::vector<RangeWarning> range_warnings(const refhost::Component& c, double t, unsigned uses);
 
 // The same for every component of a set (mole fractions x by list position; components

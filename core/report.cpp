@@ -64,7 +64,13 @@ std::string format_number(double v) {
   if (std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1.0e12)
     std::snprintf(buf, sizeof buf, "%.0f", v);
   else
-    std::snprintf(buf, sizeof buf, "%.6g", v);
+    return format_significant(v, 6);
+  return buf;
+}
+
+std::string format_significant(double v, int digits) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*g", digits, v);
   return buf;
 }
 

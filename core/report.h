@@ -89,6 +89,8 @@ void take_advice(Report& r);
 
 // Numbers in text: integers up to 1e12 whole, anything else with 6 significant digits.
 std::string format_number(double v);
+// A number in text with the given significant digits (printf's %g: 3169.93 to 4 is "3170").
+std::string format_significant(double v, int digits);
 
 // Blanks and tabs removed at both ends.
 std::string trim(std::string_view s);

@@ -155,7 +155,8 @@ PYBIND11_MODULE(_core, m) {
         .def_readwrite("volume", &DeanStielInput::volume)
         .def_readwrite("density", &DeanStielInput::density)
         .def_readwrite("p", &DeanStielInput::p)
-        .def_readwrite("mulp", &DeanStielInput::mulp);
+        .def_readwrite("mulp", &DeanStielInput::mulp)
+        .def_readwrite("phase", &DeanStielInput::phase);
   }
   {
     auto c = input_class<TrappInput>(m, "TrappInput");
@@ -192,7 +193,7 @@ PYBIND11_MODULE(_core, m) {
   {
     auto c = input_class<LucasInput>(m, "LucasInput");
     composition(c);
-    c.def_readwrite("t", &LucasInput::t).def_readwrite("p", &LucasInput::p);
+    c.def_readwrite("t", &LucasInput::t).def_readwrite("p", &LucasInput::p).def_readwrite("phase", &LucasInput::phase);
   }
   {
     auto c = input_class<StielThodosInput>(m, "StielThodosInput");
@@ -216,7 +217,8 @@ PYBIND11_MODULE(_core, m) {
     c.def_readwrite("t", &DkkInput::t)
         .def_readwrite("p", &DkkInput::p)
         .def_readwrite("p0", &DkkInput::p0)
-        .def_readwrite("dv0", &DkkInput::dv0);
+        .def_readwrite("dv0", &DkkInput::dv0)
+        .def_readwrite("phase", &DkkInput::phase);
   }
   {
     auto c = input_class<WilkeChangInput>(m, "WilkeChangInput");

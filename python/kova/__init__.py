@@ -228,7 +228,7 @@ def component(name, *, components_file=None):
 
 @_doc
 def dean_stiel(components, *, x=None, w=None, normalize=False, t, volume=None, density=None, p=None, mulp=None,
-               components_file=None, kdiag=2, range_warnings=True):
+               phase="auto", components_file=None, kdiag=2, range_warnings=True):
     r"""Dense-gas correction of vapour viscosity by the method of Dean and Stiel, for each
     component alone and for the mixture, and with the mixture's low-pressure viscosity its
     dense-gas viscosity.
@@ -259,6 +259,10 @@ def dean_stiel(components, *, x=None, w=None, normalize=False, t, volume=None, d
         come from the reference host's Peng-Robinson equation of state, [Pa]
     mulp : float or array_like, optional
         Low-pressure viscosity of the mixture; gives the dense viscosity ``MU``, [Pa*s]
+    phase : {'auto', 'vapour'}, optional
+        With `p` the state's phase is judged from the host's vapour pressures and shown
+        in each row's ``phase``; Dean-Stiel is a model for gases, so a liquid state is
+        warned (:class:`CalculatorWarning`) and ``'liquid'`` raises ``ValueError``, [-]
     {common}
 
     Returns
@@ -266,7 +270,7 @@ def dean_stiel(components, *, x=None, w=None, normalize=False, t, volume=None, d
     Result
         ``components``: ``VC``, ``VV`` [m^3/kmol], ``rho_r`` [-], ``MU_EXCESS`` [Pa*s] (excess
         over the low-pressure viscosity); ``mixture``: ``MU_EXCESS`` and with `mulp` also
-        ``MU_LP``, ``MU`` [Pa*s].
+        ``MU_LP``, ``MU`` [Pa*s]; with `p` both tables also ``phase``.
 
     Notes
     -----
@@ -286,7 +290,7 @@ def dean_stiel(components, *, x=None, w=None, normalize=False, t, volume=None, d
        Liquids, 4th ed. New York: McGraw-Hill, 1987, section 9-6.
     """
     return _call("dean_stiel", {"t": t, "volume": volume, "density": density, "p": p, "mulp": mulp}, kdiag,
-                 range_warnings, components_file, components=components, x=x, w=w, normalize=normalize)
+                 range_warnings, components_file, components=components, x=x, w=w, normalize=normalize, phase=phase)
 
 
 @_doc
@@ -548,7 +552,8 @@ def wilke(components, *, x=None, w=None, normalize=False, t, mulp=None, componen
 
 
 @_doc
-def lucas(components, *, x=None, w=None, normalize=False, t, p, components_file=None, kdiag=2, range_warnings=True):
+def lucas(components, *, x=None, w=None, normalize=False, t, p, phase="auto", components_file=None, kdiag=2,
+          range_warnings=True):
     r"""Vapour viscosity of each component and of the mixture by the method of Lucas, at
     low pressure or as a dense gas, with polar and quantum corrections.
 
@@ -570,12 +575,17 @@ def lucas(components, *, x=None, w=None, normalize=False, t, p, components_file=
     p : float or array_like
         Pressure; below its critical temperature a component is taken at no more than its
         vapour pressure, with a warning, [Pa]
+    phase : {'auto', 'vapour'}, optional
+        The state's phase is judged from the host's vapour pressures and shown in each
+        row's ``phase``; Lucas is a model for gases, so a liquid state is warned
+        (:class:`CalculatorWarning`) and ``'liquid'`` raises ``ValueError``, [-]
     {common}
 
     Returns
     -------
     Result
-        ``components``: ``Tr``, ``Pr``, ``MUR`` [-], ``MU`` [Pa*s]; ``mixture``: ``MU``.
+        ``components``: ``Tr``, ``Pr``, ``MUR`` [-], ``MU`` [Pa*s], ``P_used`` [Pa],
+        ``phase``; ``mixture``: ``MU``, ``P_used``, ``phase``.
 
     Notes
     -----
@@ -587,7 +597,7 @@ def lucas(components, *, x=None, w=None, normalize=False, t, p, components_file=
        and Liquids, 5th ed. New York: McGraw-Hill, 2001, sections 9-4 to 9-6.
     """
     return _call("lucas", {"t": t, "p": p}, kdiag, range_warnings, components_file, components=components, x=x, w=w,
-                 normalize=normalize)
+                 normalize=normalize, phase=phase)
 
 
 @_doc
@@ -720,8 +730,8 @@ def li(components, *, x=None, w=None, normalize=False, t, kl=None, vl=None, comp
 
 
 @_doc
-def dkk(components, *, x=None, w=None, normalize=False, t, p, p0=101325.0, dv0, components_file=None, kdiag=2,
-        range_warnings=True):
+def dkk(components, *, x=None, w=None, normalize=False, t, p, p0=101325.0, dv0, phase="auto", components_file=None,
+        kdiag=2, range_warnings=True):
     r"""Binary gas diffusion coefficients of every pair corrected from `p0` to `p` by
     Dawson, Khoury and Kobayashi.
 
@@ -746,12 +756,17 @@ def dkk(components, *, x=None, w=None, normalize=False, t, p, p0=101325.0, dv0, 
     dv0 : array_like
         Low-pressure coefficients: one for all pairs, or one per pair in the order (2,1),
         (3,1), (3,2), ..., [m^2/s]
+    phase : {'auto', 'vapour'}, optional
+        The state's phase is judged from the host's vapour pressures and shown in each
+        pair's ``phase`` (of the pair's binary mixture); Dawson-Khoury-Kobayashi is a
+        model for gases, so a liquid state is warned (:class:`CalculatorWarning`) and
+        ``'liquid'`` raises ``ValueError``, [-]
     {common}
 
     Returns
     -------
     Result
-        ``pairs``: ``component k``, ``component l``, ``DV0``, ``DV`` [m^2/s].
+        ``pairs``: ``component k``, ``component l``, ``DV0``, ``DV`` [m^2/s], ``phase``.
 
     Notes
     -----
@@ -763,7 +778,7 @@ def dkk(components, *, x=None, w=None, normalize=False, t, p, p0=101325.0, dv0, 
        Methane by Pulsed Nuclear Magnetic Resonance." AIChE Journal 16 (1970): 725-729.
     """
     return _call("dkk", {"t": t, "p": p, "p0": p0}, kdiag, range_warnings, components_file, components=components, x=x,
-                 w=w, normalize=normalize, dv0=dv0)
+                 w=w, normalize=normalize, dv0=dv0, phase=phase)
 
 
 @_doc

@@ -119,26 +119,33 @@ double dipole(const Params& p, std::int64_t c) {
   return host::missing_not_below(p.mup(c), host::missing_marker()) ? 0.0 : p.mup(c);
 }
 
-// Stockmayer parameters of a component whose STKPAR is incomplete (not-below test), from
-// its boiling-point data; both elements are replaced and written back. Boiling-point data
-// that cannot give an estimate (absent, zero or negative; possible only in a call after the
-// component was checked) leave the reference component's parameters instead.
-void estimate_stockmayer(std::int64_t c, const Params& p) {
+// Whether component c's STKPAR holds both Stockmayer parameters (not-below test). Another
+// thread may be writing an estimate into them: read atomically.
+bool stockmayer_complete(std::int64_t c, const Params& p) {
   const double marker = host::missing_marker();
-  // Another thread may be writing the estimate: read atomically, estimate under the lock.
-  const auto complete = [&] {
-    return !host::missing_not_below(host::shared_load(p.stk(2 * c - 1)), marker) &&
-           !host::missing_not_below(host::shared_load(p.stk(2 * c)), marker);
-  };
-  if (complete()) return;
+  return !host::missing_not_below(host::shared_load(p.stk(2 * c - 1)), marker) &&
+         !host::missing_not_below(host::shared_load(p.stk(2 * c)), marker);
+}
+
+// Stockmayer parameters of a component whose STKPAR is incomplete, from its boiling-point
+// data; both elements are replaced and written back, under the lock, by the one thread that
+// still finds them incomplete. Boiling-point data that cannot give an estimate (absent, zero
+// or negative; possible only in a call after the component was checked) leave the reference
+// component's parameters instead. Out of line: the common path only tests.
+[[gnu::noinline, gnu::cold]] void make_stockmayer_estimate(std::int64_t c, const Params& p) {
   const host::MessageLock lock;
-  if (complete()) return;
+  if (stockmayer_complete(c, p)) return;
+  const double marker = host::missing_marker();
   const double tb = p.tb(c), vb = p.vb(c);
   Stockmayer s{kDefaultEps, kDefaultSigma};
   if (tb > 0.0 && vb > 0.0 && !host::missing_not_below(tb, marker) && !host::missing_not_below(vb, marker))
     s = stockmayer_from_boiling_point(dipole(p, c), tb, vb);
   host::shared_store(p.stk(2 * c - 1), s.eps_k);
   host::shared_store(p.stk(2 * c), s.sigma);
+}
+
+void estimate_stockmayer(std::int64_t c, const Params& p) {
+  if (!stockmayer_complete(c, p)) [[unlikely]] make_stockmayer_estimate(c, p);
 }
 
 }  // namespace

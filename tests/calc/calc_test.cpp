@@ -178,6 +178,18 @@ TEST(CalculatorDecisions, PhaseAndRanges) {
       {"acetone", 300, nonpolar_corresponding_states, "strongly polar"},
       {"acetone", 300, chung_model, ""},
       {"ethanol", 300, chung_model, "hydrogen-bonding"},
+      // Letsou-Stiel's fitted reduced temperatures 0.76..0.98 (n-hexane TC 507.6 K); above TC
+      // the liquid's own warning alone.
+      {"n-hexane", 400, liquid_state | letsou_stiel_model, ""},
+      {"n-hexane", 300, liquid_state | letsou_stiel_model, "below the 0.76"},
+      {"n-hexane", 505, liquid_state | letsou_stiel_model, "evaluated at T/TC = 0.98"},
+      {"methane", 300, liquid_state | letsou_stiel_model, "there is no liquid"},
+      {"methane", 300, letsou_stiel_model, "evaluated at T/TC = 1"},
+      {"acetone", 420, letsou_stiel_model, "non-polar liquids; a strongly polar"},
+      // The dense-gas correlations fitted to non-polar gases; no temperature is needed.
+      {"n-hexane", std::nan(""), stiel_thodos_model | dean_stiel_model, ""},
+      {"water", std::nan(""), stiel_thodos_model, "kova water"},
+      {"ethanol", std::nan(""), dean_stiel_model, "Dean-Stiel's dense-gas viscosity was fitted to non-polar gases"},
   };
   for (const W& w : ranges) {
     SCOPED_TRACE(std::string(w.component) + " " + std::to_string(w.t));

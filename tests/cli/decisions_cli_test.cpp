@@ -65,6 +65,37 @@ TEST_F(Decisions, PhaseRangeAndUnitDecisions) {
        ""},
       {{"wilke", "-c", "NH3,N2", "--x", "0.333,0.333", "--normalize", "--t", "350"}, {"components", 0, "component"},
        "ammonia", ""},
+      // The gas models: each row shows the state's phase; a liquid is computed as a gas and
+      // warned, pointing to the commands for liquids. A gas is not warned.
+      {{"lucas", "-c", "n-hexane", "--t", "300", "--p", "1e6"}, {"components", 0, "phase"}, "saturated vapour",
+       "Lucas is a model for gases: computed as the saturated vapour"},
+      {{"lucas", "-c", "n-hexane", "--t", "300", "--p", "1e6"}, {"mixture", 0, "phase"}, "liquid",
+       "`kova trapp --phase liquid`"},
+      {{"lucas", "-c", "methane,ethane", "--x", "0.8,0.2", "--t", "300", "--p", "4e6", "--phase", "vapour"},
+       {"mixture", 0, "phase"}, "vapour", ""},
+      {{"dean-stiel", "-c", "n-hexane,nitrogen", "--x", "0.5,0.5", "--t", "300", "--p", "1e6"},
+       {"components", 0, "phase"}, "liquid", "Dean-Stiel is a model for gases: V is the equation of state's vapour root"},
+      {{"dean-stiel", "-c", "n-hexane,nitrogen", "--x", "0.5,0.5", "--t", "300", "--p", "1e6"},
+       {"mixture", 0, "phase"}, "two-phase", "two-phase region"},
+      {{"dean-stiel", "-c", "methane,ethane", "--x", "0.8,0.2", "--t", "320", "--p", "5e6"}, {"mixture", 0, "phase"},
+       "vapour", ""},
+      {{"dean-stiel", "-c", "methane", "--t", "300", "--volume", "0.5"}, {"", 0, ""}, "", ""},
+      {{"dean-stiel", "-c", "ammonia", "--t", "400", "--volume", "1"}, {"", 0, ""}, "", "fitted to non-polar gases"},
+      // Each pair of Dawson-Khoury-Kobayashi is its own binary: two heavy components dilute in
+      // methane are a liquid pair at 2 MPa although the mixture is a gas.
+      {{"dkk", "-c", "methane,n-hexane,n-heptane", "--x", "0.9,0.05,0.05", "--t", "350", "--p", "2e6", "--dv0", "1e-5"},
+       {"pairs", 2, "phase"}, "liquid", "the pair volumes are the equation of state's vapour roots"},
+      {{"dkk", "-c", "methane,propane", "--x", "0.6,0.4", "--t", "350", "--p", "5e6", "--dv0", "1e-5"},
+       {"pairs", 0, "phase"}, "vapour", ""},
+      // Letsou-Stiel: its fitted reduced temperatures, a liquid above TC, a polar liquid.
+      {{"letsou-stiel", "-c", "n-hexane,n-heptane", "--t", "420"}, {"", 0, ""}, "", ""},
+      {{"letsou-stiel", "-c", "n-hexane", "--t", "300"}, {"", 0, ""}, "", "below the 0.76"},
+      {{"letsou-stiel", "-c", "n-hexane", "--t", "505"}, {"", 0, ""}, "", "evaluated at T/TC = 0.98"},
+      {{"letsou-stiel", "-c", "methane", "--t", "300"}, {"", 0, ""}, "", "there is no liquid"},
+      {{"letsou-stiel", "-c", "water", "--t", "550"}, {"", 0, ""}, "", "kova water"},
+      // Stiel-Thodos: non-polar gases.
+      {{"stiel-thodos", "-c", "methane,ethane", "--x", "0.5,0.5", "--volume", "0.5"}, {"", 0, ""}, "", ""},
+      {{"stiel-thodos", "-c", "acetone", "--volume", "1"}, {"", 0, ""}, "", "fitted to non-polar gases"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = c.args;
@@ -172,6 +203,14 @@ TEST_F(Decisions, ErrorsAndFaults) {
       // A mistyped option: named, with the command's nearest option, before any missing one.
       {{"trapp", "-c", "methane", "--temp", "300", "--p", "1e5"},
        "unknown option \"--temp\" for trapp (did you mean \"--t\"?)"},
+      // A liquid asked of a model for gases is refused, pointing to the commands for liquids.
+      {{"lucas", "-c", "n-hexane", "--t", "300", "--p", "1e6", "--phase", "liquid"},
+       "--phase liquid: Lucas is a model for gases; for a liquid use `kova trapp --phase liquid`"},
+      {{"dean-stiel", "-c", "n-hexane", "--t", "300", "--volume", "0.2", "--phase", "l"},
+       "--phase liquid: Dean-Stiel is a model for gases"},
+      {{"dkk", "-c", "methane,propane", "--t", "350", "--p", "5e6", "--x", "0.6,0.4", "--dv0", "1e-5", "--phase",
+        "liquid"},
+       "for a liquid use `kova wilke-chang`"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -189,6 +228,11 @@ TEST_F(Decisions, ErrorsAndFaults) {
   const Json& row = l["results"]["components"][0];
   EXPECT_LT(row["P_used"].get<double>(), 1e6);
   EXPECT_DOUBLE_EQ(row["Pr"].get<double>(), row["P_used"].get<double>() / 3025000.0);
+  // The mixture routine's pressure: below the pseudo-critical temperature no more than the
+  // pseudo-critical pressure (for one component its critical pressure), and at P otherwise.
+  const Json capped = kova({"lucas", "-c", "n-hexane", "--t", "500", "--p", "5e6", "--json"}).json();
+  EXPECT_DOUBLE_EQ(capped["results"]["mixture"][0]["P_used"].get<double>(), 3025000.0);
+  EXPECT_DOUBLE_EQ(l["results"]["mixture"][0]["P_used"].get<double>(), 1e6);
 
   const Outcome v = kova({"--version"});
   EXPECT_EQ(v.status, 0);

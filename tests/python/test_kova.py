@@ -236,3 +236,18 @@ def test_phase_ranges_and_units_as_on_the_command_line():
     expected = cli_json("trapp", "-c", "water", "--t", "300", "--p", "1e5")["warnings"]
     assert [list(w) for w in r.warnings] == [[w["row"], w["text"]] for w in expected]
     assert any("kova water" in str(w.message) for w in caught if w.category is kova.CalculatorWarning)
+
+
+def test_gas_models_phase_as_on_the_command_line():
+    # Lucas in a liquid state: the same phase column and warnings as the command line's.
+    with warnings.catch_warnings(record=True) as caught:
+        warnings.simplefilter("always")
+        r = kova.lucas("n-hexane", t=300, p=1e6, phase="vapour")
+    cli = cli_json("lucas", "-c", "n-hexane", "--t", "300", "--p", "1e6", "--phase", "vapour")
+    assert np.ravel(r["components"]["phase"])[0] == cli["results"]["components"][0]["phase"] == "saturated vapour"
+    assert np.ravel(r["mixture"]["phase"])[0] == "liquid"
+    assert [list(w) for w in r.warnings] == [[w["row"], w["text"]] for w in cli["warnings"]]
+    assert any("model for gases" in str(w.message) for w in caught if w.category is kova.CalculatorWarning)
+    # A liquid asked of a gas model is refused with the command line's message.
+    with pytest.raises(ValueError, match="kova wilke-chang"):
+        kova.dkk(["methane", "propane"], x=[0.6, 0.4], t=350, p=5e6, dv0=1e-5, phase="liquid")
