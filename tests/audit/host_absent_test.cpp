@@ -8,6 +8,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "audit/catalogue.h"
@@ -104,6 +105,26 @@ TEST(HostAbsent, EveryRoutineIsExercised) {
       if (o.messages.count({2, kova::host::kMsgHostRoutineAbsent})) reported.insert(name);
     }
   for (const std::string& name : kHostRoutines) EXPECT_TRUE(reported.count(name)) << name;
+}
+
+}  // namespace
+
+namespace {
+
+// A routine hidden on one thread is absent on that thread only: another thread calling the
+// same routines at the same time gets the complete host's results and no message.
+TEST(HostAbsent, HiddenOnOneThreadOnly) {
+  for (const Routine& r : kova::audit::catalogue()) {
+    if (std::string(r.name) != "KOVA_DV002") continue;
+    const Outcome complete = run(r, "");
+    kova::host::testing::hide_property_routine("SIRK_ES01");
+    Outcome other;
+    std::thread([&] { other = run(r, ""); }).join();
+    kova::host::testing::hide_property_routine("");
+    EXPECT_FALSE(other.messages.count({2, kova::host::kMsgHostRoutineAbsent}));
+    EXPECT_TRUE(same_bits(other.results, complete.results));
+    EXPECT_TRUE(run(r, "SIRK_ES01").messages.count({2, kova::host::kMsgHostRoutineAbsent}));
+  }
 }
 
 }  // namespace
