@@ -33,6 +33,14 @@ std::vector<double> host_viscosities(const Mixture& m, double t, const Settings&
   return mu;
 }
 
+// The pure liquid viscosities of a liquid-mixture command: those given (--mul, one per
+// component), or the host's at t.
+std::vector<double> liquid_viscosities(const Mixture& m, double t, const std::vector<double>& given,
+                                       const Settings& s) {
+  check_count(given, m, "--mul");
+  return given.empty() ? host_viscosities(m, t, s) : given;
+}
+
 // The host's pure liquid molar volumes at t, m3/kmol.
 std::vector<double> host_volumes(const Mixture& m, double t, const Settings& s) {
   std::vector<double> v(static_cast<std::size_t>(m.n()));
@@ -139,10 +147,9 @@ Report wilke_chang(const WilkeChangInput& in, const Settings& s) {
   require_positive(in.t, "--t");
   require_positive(in.mul, "--mul");
   const Mixture m = build_mixture(in.components, in.x, true, in.w, in.normalize);
-  check_count(in.mul, m, "--mul");
   const std::int64_t n = m.n();
   const auto nn = static_cast<std::size_t>(n);
-  std::vector<double> mul = in.mul.empty() ? host_viscosities(m, in.t, s) : in.mul;
+  std::vector<double> mul = liquid_viscosities(m, in.t, in.mul, s);
   std::vector<double> mw = m.set.param("MW"), vb = m.set.param("VB"), flag = m.set.flags(), bindl(nn * nn, 0.0);
   if (in.given)
     KOVA_DL004(&in.t, m.x.data(), &n, m.idx.data(), mul.data(), &s.kdiag, bindl.data(), mw.data(), m.cform.data(),
@@ -203,22 +210,37 @@ struct Bio {
   }
 };
 
+// KOVA_MUL205 over a liquid mixture with the named bio-components (none for a plain liquid
+// mixture): the mixture viscosity, each component's bio flag and each bio-component's volume.
+struct Mul205 {
+  std::vector<std::int64_t> kbio;
+  std::vector<double> vl;
+  double mulmx = 0.0;
+};
+Mul205 mul205(const Mixture& m, double t, std::vector<double>& mul, const std::vector<std::string>& bio,
+              double xtol, const Settings& s) {
+  const std::int64_t n = m.n();
+  Mul205 out;
+  out.vl.assign(static_cast<std::size_t>(n), 0.0);
+  std::vector<double> mulbps, mw = m.set.param("MW");
+  Bio{bio}.apply(m, out.kbio, mulbps);
+  KOVA_MUL205(&t, m.x.data(), &n, m.idx.data(), mul.data(), &s.kdiag, nullptr, nullptr, nullptr, nullptr, nullptr,
+              nullptr, nullptr, nullptr, nullptr, out.kbio.data(), mw.data(), mulbps.data(), out.vl.data(), nullptr,
+              &out.mulmx, &xtol, nullptr, nullptr, nullptr, nullptr, nullptr);
+  return out;
+}
+
 }  // namespace
 
 Report bio_viscosity(const BioViscosityInput& in, const Settings& s) {
   require_positive(in.t, "--t");
   require_positive(in.mul, "--mul");
   const Mixture m = build_mixture(in.components, in.x, true, in.w, in.normalize);
-  check_count(in.mul, m, "--mul");
   const std::int64_t n = m.n();
-  std::vector<double> mul = in.mul.empty() ? host_viscosities(m, in.t, s) : in.mul;
-  std::vector<std::int64_t> kbio;
-  std::vector<double> mulbps, vl(static_cast<std::size_t>(n), 0.0), mw = m.set.param("MW");
-  Bio{in.bio}.apply(m, kbio, mulbps);
-  double mulmx = 0.0;
-  KOVA_MUL205(&in.t, m.x.data(), &n, m.idx.data(), mul.data(), &s.kdiag, nullptr, nullptr, nullptr, nullptr, nullptr,
-              nullptr, nullptr, nullptr, nullptr, kbio.data(), mw.data(), mulbps.data(), vl.data(), nullptr, &mulmx,
-              &in.xtol, nullptr, nullptr, nullptr, nullptr, nullptr);
+  std::vector<double> mul = liquid_viscosities(m, in.t, in.mul, s);
+  const Mul205 out = mul205(m, in.t, mul, in.bio, in.xtol, s);
+  const std::vector<std::int64_t>& kbio = out.kbio;
+  const std::vector<double>& vl = out.vl;
   Report r("Liquid mixture viscosity with bio-components (KOVA_MUL205)");
   r.input("components", m.names()).input("x", m.x).input("T", in.t, "K").input("XTOL", in.xtol);
   Table& t = r.table("components", {{"component", ""}, {"x", ""}, {"bio", ""}, {"MU", "Pa s"}, {"VL", "m3/kmol"}});
@@ -226,7 +248,7 @@ Report bio_viscosity(const BioViscosityInput& in, const Settings& s) {
     const auto k = static_cast<std::size_t>(i - 1);
     t.row({m.name(i), m.x[k], kbio[k], mul[k], vl[k] != 0.0 ? Cell(vl[k]) : Cell()});
   }
-  r.table("mixture", {{"MU", "Pa s"}}).row({mulmx});
+  r.table("mixture", {{"MU", "Pa s"}}).row({out.mulmx});
   return r;
 }
 
@@ -234,17 +256,9 @@ Report liquid_viscosity(const BioViscosityInput& in, const Settings& s) {
   require_positive(in.t, "--t");
   require_positive(in.mul, "--mul");
   const Mixture m = build_mixture(in.components, in.x, true, in.w, in.normalize);
-  check_count(in.mul, m, "--mul");
   const std::int64_t n = m.n();
-  std::vector<double> mul = in.mul.empty() ? host_viscosities(m, in.t, s) : in.mul;
-  std::vector<std::int64_t> kbio;
-  std::vector<double> mulbps, vl(static_cast<std::size_t>(n), 0.0), mw = m.set.param("MW");
-  const std::vector<std::string> none;
-  Bio{none}.apply(m, kbio, mulbps);
-  double mulmx = 0.0;
-  KOVA_MUL205(&in.t, m.x.data(), &n, m.idx.data(), mul.data(), &s.kdiag, nullptr, nullptr, nullptr, nullptr, nullptr,
-              nullptr, nullptr, nullptr, nullptr, kbio.data(), mw.data(), mulbps.data(), vl.data(), nullptr, &mulmx,
-              &in.xtol, nullptr, nullptr, nullptr, nullptr, nullptr);
+  std::vector<double> mul = liquid_viscosities(m, in.t, in.mul, s);
+  const double mulmx = mul205(m, in.t, mul, {}, in.xtol, s).mulmx;
   Report r("Liquid mixture viscosity (KOVA_MUL205)");
   r.input("components", m.names()).input("x", m.x).input("T", in.t, "K");
   Table& t = r.table("components", {{"component", ""}, {"x", ""}, {"MU", "Pa s"}});
