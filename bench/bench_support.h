@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "databank.h"
@@ -49,6 +50,35 @@ inline void mixture_sizes(benchmark::internal::Benchmark* b) {
 }
 inline void list_sizes(benchmark::internal::Benchmark* b) {
   for (std::int64_t n : {1, 10}) b->Arg(n);
+}
+
+// A component set with its parameter arrays, every flag set (the common path) and storage
+// for the engines.
+struct TrappCase {
+  explicit TrappCase(const std::vector<std::string>& names, std::vector<double> fractions)
+      : set(kova::refhost::ComponentSet::of(names)), x(std::move(fractions)) {
+    kova::refhost::reset();
+    kova::refhost::keep_record(false);
+    set.install();
+    idx = set.all();
+    n = set.size();
+    tc = set.param("TC"), pc = set.param("PC"), vc = set.param("VC"), zc = set.param("ZC");
+    omega = set.param("OMEGA"), mw = set.param("MW");
+    flag.assign(static_cast<std::size_t>(n), 1.0);
+    cid = set.cid();
+    work.assign(static_cast<std::size_t>(4 * n + 2 + 5 * n * (n + 1) / 2 + 3 * n), 0.0);
+    iptr.assign(10, 0);
+  }
+  kova::refhost::ComponentSet set;
+  std::vector<double> x, tc, pc, vc, zc, omega, mw, flag, work;
+  std::vector<std::int64_t> idx, iptr;
+  std::vector<kova_word> cid;
+  std::int64_t n = 0, kdiag = 0, idset = 1, kcalc = 1, kconv = 0;
+};
+
+// The five-alkane vapour mixture of the TRAPP tables (methane to n-hexane).
+inline TrappCase trapp_alkanes() {
+  return TrappCase({"methane", "ethane", "propane", "n-butane", "n-hexane"}, {0.4, 0.2, 0.15, 0.15, 0.1});
 }
 
 }  // namespace kova::bench

@@ -45,28 +45,9 @@ void BM_threads_MUV206(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 
-// The TRAPP vapour mixture of the single-thread table: five alkanes at 400 K and 2 MPa.
-struct TrappShared {
-  TrappShared() : set(kova::refhost::ComponentSet::of({"methane", "ethane", "propane", "n-butane", "n-hexane"})) {
-    kova::refhost::reset();
-    kova::refhost::keep_record(false);
-    set.install();
-    idx = set.all();
-    n = set.size();
-    tc = set.param("TC"), pc = set.param("PC"), vc = set.param("VC"), zc = set.param("ZC");
-    omega = set.param("OMEGA"), mw = set.param("MW");
-    flag.assign(static_cast<std::size_t>(n), 1.0);
-    cid = set.cid();
-  }
-  kova::refhost::ComponentSet set;
-  std::vector<double> x{0.4, 0.2, 0.15, 0.15, 0.1}, tc, pc, vc, zc, omega, mw, flag;
-  std::vector<std::int64_t> idx;
-  std::vector<kova_word> cid;
-  std::int64_t n = 0;
-};
-
 void BM_threads_MUV203(benchmark::State& state) {
-  static TrappShared c;  // NOLINT: shared by the benchmark's threads
+  // The five alkanes of the single-thread table at 400 K and 2 MPa.
+  static kova::bench::TrappCase c = kova::bench::trapp_alkanes();  // NOLINT: shared by the threads
   const double t = 400.0, p = 2e6;
   std::vector<double> work(static_cast<std::size_t>(4 * c.n + 2 + 5 * c.n * (c.n + 1) / 2 + 3 * c.n), 0.0);
   std::vector<std::int64_t> iptr(10, 0);

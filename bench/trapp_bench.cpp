@@ -13,39 +13,17 @@
 
 namespace {
 
-// A component set with its parameter arrays, every flag set (the common path) and storage
-// for the engines.
-struct Case {
-  explicit Case(const std::vector<std::string>& names, std::vector<double> fractions)
-      : set(kova::refhost::ComponentSet::of(names)), x(std::move(fractions)) {
-    kova::refhost::reset();
-    kova::refhost::keep_record(false);
-    set.install();
-    idx = set.all();
-    n = set.size();
-    tc = set.param("TC"), pc = set.param("PC"), vc = set.param("VC"), zc = set.param("ZC");
-    omega = set.param("OMEGA"), mw = set.param("MW");
-    flag.assign(static_cast<std::size_t>(n), 1.0);
-    cid = set.cid();
-    work.assign(static_cast<std::size_t>(4 * n + 2 + 5 * n * (n + 1) / 2 + 3 * n), 0.0);
-    iptr.assign(10, 0);
-  }
-  kova::refhost::ComponentSet set;
-  std::vector<double> x, tc, pc, vc, zc, omega, mw, flag, work;
-  std::vector<std::int64_t> idx, iptr;
-  std::vector<kova_word> cid;
-  std::int64_t n = 0, kdiag = 0, idset = 1, kcalc = 1, kconv = 0;
-};
+using kova::bench::TrappCase;
 
-Case pure() { return Case({"n-hexane"}, {1.0}); }
-Case mixture() { return Case({"methane", "ethane", "propane", "n-butane", "n-hexane"}, {0.4, 0.2, 0.15, 0.15, 0.1}); }
+TrappCase pure() { return TrappCase({"n-hexane"}, {1.0}); }
+TrappCase mixture() { return kova::bench::trapp_alkanes(); }
 
 // The first n databank components in equal fractions (cycling past the end of the databank).
-Case first(std::int64_t n) {
+TrappCase first(std::int64_t n) {
   const auto& db = kova::refhost::databank();
   std::vector<std::string> names;
   for (std::int64_t i = 0; i < n; ++i) names.push_back(db[static_cast<std::size_t>(i) % db.size()].name);
-  return Case(names, std::vector<double>(static_cast<std::size_t>(n), 1.0 / static_cast<double>(n)));
+  return TrappCase(names, std::vector<double>(static_cast<std::size_t>(n), 1.0 / static_cast<double>(n)));
 }
 
 // States: vapour and liquid, for the pure component (n-hexane, Tc 507.6 K) and the mixture.
@@ -79,7 +57,7 @@ void run(benchmark::State& st, std::int64_t, Call&& call) {
 void BM_MUVL01(benchmark::State& st) {
   const bool mix = st.range(0) != 0;
   const std::int64_t kvl = st.range(1);
-  Case c = mix ? mixture() : pure();
+  TrappCase c = mix ? mixture() : pure();
   const State s = state_of(mix, kvl);
   double mu = 0.0;
   run(st, kvl, [&] {
@@ -94,7 +72,7 @@ void BM_MUVL01(benchmark::State& st) {
 void BM_MU_each(benchmark::State& st) {
   const bool mix = st.range(0) != 0;
   const std::int64_t kvl = st.range(1);
-  Case c = mix ? mixture() : pure();
+  TrappCase c = mix ? mixture() : pure();
   const State s = state_of(mix, kvl);
   std::vector<double> p(static_cast<std::size_t>(c.n), s.p), out(static_cast<std::size_t>(c.n));
   const auto fn = kvl == 1 ? KOVA_MUV003 : KOVA_MUL003;
@@ -110,7 +88,7 @@ void BM_MU_each(benchmark::State& st) {
 void BM_MU_mix(benchmark::State& st) {
   const bool mix = st.range(0) != 0;
   const std::int64_t kvl = st.range(1);
-  Case c = mix ? mixture() : pure();
+  TrappCase c = mix ? mixture() : pure();
   const State s = state_of(mix, kvl);
   const auto fn = kvl == 1 ? KOVA_MUV203 : KOVA_MUL204;
   double out = 0.0;
@@ -126,7 +104,7 @@ void BM_MU_mix(benchmark::State& st) {
 void BM_K_each(benchmark::State& st) {
   const bool mix = st.range(0) != 0;
   const std::int64_t kvl = st.range(1);
-  Case c = mix ? mixture() : pure();
+  TrappCase c = mix ? mixture() : pure();
   const State s = state_of(mix, kvl);
   std::vector<double> p(static_cast<std::size_t>(c.n), s.p), out(static_cast<std::size_t>(c.n));
   const auto fn = kvl == 1 ? KOVA_KV004 : KOVA_KL003;
@@ -142,7 +120,7 @@ void BM_K_each(benchmark::State& st) {
 void BM_K_mix(benchmark::State& st) {
   const bool mix = st.range(0) != 0;
   const std::int64_t kvl = st.range(1);
-  Case c = mix ? mixture() : pure();
+  TrappCase c = mix ? mixture() : pure();
   const State s = state_of(mix, kvl);
   const auto fn = kvl == 1 ? KOVA_KV203 : KOVA_KL202;
   double out = 0.0;
@@ -158,7 +136,7 @@ void BM_K_mix(benchmark::State& st) {
 // 250 K and 5 MPa (liquid): how the time grows with the number of components.
 void BM_MUVL01_size(benchmark::State& st) {
   const std::int64_t kvl = st.range(1);
-  Case c = first(st.range(0));
+  TrappCase c = first(st.range(0));
   const State s = kvl == 1 ? State{400.0, 2e6} : State{250.0, 5e6};
   double mu = 0.0;
   run(st, kvl, [&] {
